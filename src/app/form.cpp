@@ -1,0 +1,173 @@
+#include "app/form.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QStringList>
+
+#include "app/picture_button.h"
+
+namespace kairo {
+namespace {
+
+constexpr double kDefaultPoints = 9.0;
+
+QStringList families(Face face) {
+  if (face == Face::Mincho)
+    return {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"),
+            QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Sans CJK JP")};
+  return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+          QStringLiteral("Noto Sans CJK JP")};
+}
+
+QRect pixels(const ControlRow& row) {
+  return QRect(px(row.left), px(row.top), px(row.width), px(row.height));
+}
+
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
+  const QString text = QString::fromUtf8(row.text ? row.text : "");
+  QWidget* widget = nullptr;
+  switch (row.kind) {
+    case Kind::Label: {
+      auto* label = new FitLabel(text, parent);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label->setWordWrap(true);
+      widget = label;
+      break;
+    }
+    case Kind::TextBox: {
+      auto* box = new QLineEdit(text, parent);
+      // Answers and codes have no length limit worth imposing; this only stops runaway pastes.
+      box->setMaxLength(1 << 20);
+      widget = box;
+      break;
+    }
+    case Kind::Frame:
+      widget = new QGroupBox(text, parent);
+      break;
+    case Kind::Button:
+      widget = new QPushButton(text, parent);
+      break;
+    case Kind::PictureButton:
+      widget = new PictureButton(text, parent);
+      break;
+    case Kind::Picture:
+      widget = new SvgPicture(text, parent);
+      break;
+  }
+  widget->setObjectName(QString::fromUtf8(row.name));
+  widget->setGeometry(pixels(row));
+  if (row.tint != Tint::Default) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, row.tint == Tint::Blue ? Qt::blue : Qt::red);
+    widget->setPalette(palette);
+  }
+  if (row.font.face != Face::Default || row.font.points > 0 || row.font.bold)
+    widget->setFont(screenFont(row.font));
+  return widget;
+}
+
+void applyBackground(QWidget* form, Background background) {
+  QPalette palette = form->palette();
+  switch (background) {
+    case Background::Default:
+      return;
+    case Background::White:
+      palette.setColor(QPalette::Window, Qt::white);
+      break;
+    case Background::LightYellow:
+    case Background::Explanation:
+      palette.setColor(QPalette::Window, QColor(255, 255, 225));
+      break;
+    case Background::Metal:
+      palette.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/background_metal.png"))));
+      break;
+  }
+  form->setPalette(palette);
+  form->setAutoFillBackground(true);
+  if (background == Background::Explanation) {
+    auto* picture = new SvgPicture(QStringLiteral(":/explanation.svg"), form);
+    picture->setObjectName(QStringLiteral("background"));
+    picture->setGeometry(form->rect());
+    picture->lower();
+  }
+}
+
+}  // namespace
+
+QFont screenFont(const FontSpec& spec) {
+  QFont font;
+  font.setFamilies(families(spec.face));
+  font.setPointSizeF(spec.points > 0 ? spec.points : kDefaultPoints);
+  font.setBold(spec.bold);
+  return font;
+}
+
+QWidget* buildForm(const FormSpec& spec) {
+  auto* form = new QWidget(nullptr, Qt::Window);
+  form->setObjectName(QString::fromUtf8(spec.name));
+  form->setWindowTitle(QString::fromUtf8(spec.caption));
+  form->setFont(screenFont());
+  const QSize size(px(spec.width), px(spec.height));
+  if (spec.left >= 0 && spec.top >= 0)
+    form->setGeometry(QRect(QPoint(px(spec.left), px(spec.top)), size));
+  else
+    form->resize(size);
+  form->setFixedSize(size);
+  applyBackground(form, spec.background);
+
+  QHash<QString, QWidget*> containers;
+  QWidget* checkButton = nullptr;
+  QWidget* previousFocus = nullptr;
+  QList<QLineEdit*> boxes;
+  for (const ControlRow& row : spec.controls) {
+    QWidget* parent = row.container ? containers.value(QString::fromUtf8(row.container)) : form;
+    Q_ASSERT_X(parent, "buildForm", row.name);
+    if (!parent) parent = form;
+    QWidget* widget = makeControl(row, parent);
+    if (row.kind == Kind::Frame) containers.insert(widget->objectName(), widget);
+    if (row.kind == Kind::TextBox) boxes << static_cast<QLineEdit*>(widget);
+    if (row.kind == Kind::PictureButton && widget->objectName().compare(
+                                               QLatin1String("cmdkaitou"), Qt::CaseInsensitive) == 0)
+      checkButton = widget;
+    if (widget->focusPolicy() != Qt::NoFocus) {
+      if (previousFocus) QWidget::setTabOrder(previousFocus, widget);
+      previousFocus = widget;
+    }
+  }
+  // Enter in an answer box presses the window's answer check, as the student expects.
+  if (auto* button = qobject_cast<QPushButton*>(checkButton))
+    for (QLineEdit* box : boxes)
+      QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
+  return form;
+}
+
+void onClick(QWidget* form, const char* button, std::function<void()> handler) {
+  auto* widget = form->findChild<QAbstractButton*>(QString::fromUtf8(button));
+  Q_ASSERT_X(widget, "onClick", button);
+  if (widget) QObject::connect(widget, &QAbstractButton::clicked, form, std::move(handler));
+}
+
+void FitLabel::paintEvent(QPaintEvent*) {
+  const QString shown = text();
+  if (shown.isEmpty()) return;
+  QPainter painter(this);
+  const QRect area = contentsRect();
+  const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+  QFont font = this->font();
+  // Shrink only as far as needed, never below a legible size.
+  for (double points = font.pointSizeF(); points > 6.0; points -= 0.5) {
+    font.setPointSizeF(points);
+    if (QFontMetrics(font).boundingRect(area, flags, shown).height() <= area.height()) break;
+  }
+  painter.setFont(font);
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+  painter.drawText(area, flags, shown);
+}
+
+}  // namespace kairo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <span>
+
+namespace kairo {
+
+// One twip in device-independent pixels: 15 twips per pixel at 96 dpi.
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+enum class Kind {
+  Label,          // QLabel (FitLabel): wraps, shrinks its font only when the text would not fit
+  TextBox,        // QLineEdit, one-line answer box
+  Frame,          // QGroupBox with a caption; controls name it as their container
+  Button,         // plain QPushButton showing its text
+  PictureButton,  // PictureButton: `text` is the face text
+  Picture,        // QLabel showing the resource `text` (":/title.svg")
+};
+
+enum class Tint { Default, Blue, Red };
+
+// The two Japanese screen fonts (with their fallbacks) and the screen default.
+enum class Face { Default, Gothic, Mincho };
+struct FontSpec {
+  Face face = Face::Default;
+  double points = 0;  // 0: the screen default size
+  bool bold = false;
+};
+
+// One control of a layout table: name, kind, text, rectangle in twips relative to the container,
+// container (nullptr: the window itself).
+struct ControlRow {
+  const char* name;
+  Kind kind;
+  const char* text;
+  int left, top, width, height;
+  const char* container = nullptr;
+  Tint tint = Tint::Default;
+  FontSpec font = {};
+};
+
+enum class Background { Default, White, Metal, LightYellow, Explanation };
+
+// A window: object name, caption, client size and desktop position in twips (-1: let the window
+// system place it), background and controls.
+struct FormSpec {
+  const char* name;
+  const char* caption;
+  int width, height;
+  int left = -1, top = -1;
+  Background background = Background::Default;
+  std::span<const ControlRow> controls = {};
+};
+
+// Builds the window hidden. Controls get their names as object names; text boxes get the tab
+// order of the table and Enter in a box presses the window's answer-check button.
+QWidget* buildForm(const FormSpec& spec);
+
+// The screen default font, and a font of the table.
+QFont screenFont(const FontSpec& spec = {});
+
+// A label that keeps the whole text inside its rectangle: it wraps (Japanese anywhere, Latin at
+// word boundaries) and, only when the text would not fit, draws it with a smaller font.
+class FitLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// Connects a button of the window (by name) to its click handler.
+void onClick(QWidget* form, const char* button, std::function<void()> handler);
+
+// Finds a control by object name below `form` (nullptr when there is none).
+template <class T = QWidget>
+T* findControl(QWidget* form, const QString& name) {
+  return form->findChild<T*>(name);
+}
+
+}  // namespace kairo

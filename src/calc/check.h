@@ -1,0 +1,66 @@
+#pragma once
+
+#include <span>
+
+#include "app/screens.h"
+#include "calc/number.h"
+
+namespace kairo {
+
+class Application;
+struct ExerciseState;
+
+// What a check computes before comparing.
+enum class Computation {
+  Total,           // z1, z2, z3, z23Sum, z23Product, z23Parallel, zTotal
+  Parallel,        // z2, z3, z23Sum, z23Product, z23Parallel (z1 and zTotal untouched)
+  ParallelWithZ1,  // as Parallel, and z1 built too (zTotal untouched)
+  Currents,        // sourceE, current1, divider2, current2, divider3, current3 from the last impedances
+};
+
+// Computes into the state. False when the circuit has no defined answer (a zero divisor, as before
+// any problem exists or with cancelling reactances); the state may then be partly written.
+bool computeExpected(ExerciseState& state, Computation computation);
+
+enum class Expect { ZTotal, Z23Parallel, Current1, Current2, Current3 };
+enum class Part { Re, Im };
+
+// An answer box (or answer label) and the expected part it stands for.
+struct AnswerField {
+  const char* control;
+  Expect value;
+  Part part = Part::Re;
+};
+
+double expectedPart(const ExerciseState& state, Expect value, Part part);
+
+// One answer-check button: which boxes compare with which values and where each outcome leads.
+struct CheckSpec {
+  ScreenId screen;
+  Computation computation;
+  Pattern pattern;
+  std::span<const AnswerField> boxes;
+  ScreenId correct;
+  ScreenId incorrect;
+  bool followUp = false;
+  // The screen has the verdict label lblA ("正解！！" on a correct answer).
+  bool hasVerdict = false;
+  // First-attempt screens: the third miss opens `selection`; when `firstCurrentBoxes` > 0 it opens
+  // `selection` only if those leading boxes (the first current) match, else `selectionOtherwise`.
+  ScreenId selection = ScreenId::Count;
+  int firstCurrentBoxes = 0;
+  ScreenId selectionOtherwise = ScreenId::Count;
+  // Follow-up screens: answer labels written at the third miss (and on a correct answer when
+  // `answerOnCorrect`), the end screen, and the further screens hidden at the third and fourth miss.
+  std::span<const AnswerField> answers = {};
+  Pattern answerPattern = Pattern::Zero2;
+  bool answerOnCorrect = false;
+  ScreenId end = ScreenId::Count;
+  std::span<const ScreenId> hideAtThird = {};
+  std::span<const ScreenId> hideAtFourth = {};
+};
+
+// Runs one press of the answer-check button described by `spec`.
+void runCheck(Application& app, const CheckSpec& spec);
+
+}  // namespace kairo

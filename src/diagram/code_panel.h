@@ -1,0 +1,11 @@
+#pragma once
+
+#include <array>
+
+namespace kairo {
+
+// The eight one-character labels of the circuit-code panel on the drawing screen, in code order.
+inline constexpr std::array<const char*, 8> kCodePanelLabels = {
+    "lblE", "lbls1", "lbls2", "lbls3", "lblz1", "lblz2", "lblz3", "lblxx"};
+
+}  // namespace kairo
