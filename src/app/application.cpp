@@ -13,7 +13,9 @@ Application::Application() : screens_(*this) {}
 
 Application::~Application() = default;
 
-void Application::start() { screens_.open(ScreenId::StartF); }
+void Application::start() {
+  screens_.open(ScreenId::StartF);
+}
 
 QString Application::text(ScreenId id, const QString& control) {
   QWidget* widget = screens_.control(id, control);

@@ -54,7 +54,11 @@ struct ExerciseState {
 };
 
 // Reactance of a capacitor (µF) or coil (mH) at ω = 10^4 rad/s, in the order of the formulas.
-inline double capacitorReactance(int microfarads) { return -1.0 / (1e-6 * (microfarads * 10000.0)); }
-inline double coilReactance(int millihenries) { return 1e-3 * (millihenries * 10000.0); }
+inline double capacitorReactance(int microfarads) {
+  return -1.0 / (1e-6 * (microfarads * 10000.0));
+}
+inline double coilReactance(int millihenries) {
+  return 1e-3 * (millihenries * 10000.0);
+}
 
 }  // namespace kairo

@@ -131,8 +131,8 @@ QWidget* buildForm(const FormSpec& spec) {
     QWidget* widget = makeControl(row, parent);
     if (row.kind == Kind::Frame) containers.insert(widget->objectName(), widget);
     if (row.kind == Kind::TextBox) boxes << static_cast<QLineEdit*>(widget);
-    if (row.kind == Kind::PictureButton && widget->objectName().compare(
-                                               QLatin1String("cmdkaitou"), Qt::CaseInsensitive) == 0)
+    if (row.kind == Kind::PictureButton &&
+        widget->objectName().compare(QLatin1String("cmdkaitou"), Qt::CaseInsensitive) == 0)
       checkButton = widget;
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previousFocus) QWidget::setTabOrder(previousFocus, widget);
@@ -165,8 +165,8 @@ void FitLabel::paintEvent(QPaintEvent*) {
     if (QFontMetrics(font).boundingRect(area, flags, shown).height() <= area.height()) break;
   }
   painter.setFont(font);
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(area, flags, shown);
 }
 

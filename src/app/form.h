@@ -10,7 +10,9 @@ namespace kairo {
 
 // One twip in device-independent pixels: 15 twips per pixel at 96 dpi.
 constexpr double kTwipsPerPixel = 15.0;
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+  return (twips + 7) / 15;
+}
 
 enum class Kind {
   Label,          // QLabel (FitLabel): wraps, shrinks its font only when the text would not fit

@@ -35,7 +35,8 @@ QWidget* buildResultForm(Application& app, const ResultForm& spec) {
   switch (spec.kind) {
     case ResultKind::Correct:
       rows.push_back(row("Label1", Kind::Label, "正解！", spec.label1, kHeadline));
-      if (spec.pass) rows.push_back(row("Label2", Kind::Label, spec.pass, spec.second, spec.passFont));
+      if (spec.pass)
+        rows.push_back(row("Label2", Kind::Label, spec.pass, spec.second, spec.passFont));
       rows.push_back(row("Command1", Kind::PictureButton, spec.face, spec.command1));
       break;
     case ResultKind::Incorrect:

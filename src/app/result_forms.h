@@ -15,7 +15,8 @@ struct Rect {
 
 enum class ResultKind {
   Correct,    // "正解画面": "正解！" and one button (NEXT or END), optionally a pass line
-  Incorrect,  // "不正解画面": "不正解！", "もう一度計算しなおして下さい。", "戻る" back to the exercise
+  Incorrect,  // "不正解画面": "不正解！", "もう一度計算しなおして下さい。", "戻る" back to the
+              // exercise
   Selection,  // "選択画面": "不正解！", "もう一度やり直す" and "どこで間違ったか調べる"
 };
 

@@ -18,7 +18,8 @@ constexpr ControlRow kStartControls[] = {
     {"Label1", Kind::Label, "問題コード入力：", 3960, 3120, 1335, 255},
     {"passtxt", Kind::TextBox, "", 5280, 3120, 1455, 270},
     {"Label7", Kind::Label,
-     " 以前の問題を行う場合はコードを  入力して下さい。新しい問題を解く  場合は入力しなくていいです。",
+     " 以前の問題を行う場合はコードを  入力して下さい。新しい問題を解く  "
+     "場合は入力しなくていいです。",
      4440, 3480, 2655, 615},
     {"Command5", Kind::Button, "コード実行", 5280, 4080, 1335, 375},
     {"Command6", Kind::Button, "終了", 360, 3960, 852, 492},
@@ -32,15 +33,22 @@ constexpr ControlRow kExplanationControls[] = {
 };
 
 constexpr ControlRow kHardControls[] = {
-    {"Label1", Kind::Label, "工事中です", 600, 600, 4812, 972, nullptr, Tint::Default,
+    {"Label1",
+     Kind::Label,
+     "工事中です",
+     600,
+     600,
+     4812,
+     972,
+     nullptr,
+     Tint::Default,
      {Face::Gothic, 36, true}},
     {"Command1", Kind::Button, "戻る", 2520, 2640, 972, 492},
 };
 
-constexpr FormSpec kStartF{"StartF", "表紙", 7212, 6432, -1, -1, Background::Metal,
-                           kStartControls};
-constexpr FormSpec kSetsumei{"説明", "説明", 8148, 4224, -1, -1, Background::Explanation,
-                             kExplanationControls};
+constexpr FormSpec kStartF{"StartF", "表紙", 7212, 6432, -1, -1, Background::Metal, kStartControls};
+constexpr FormSpec kSetsumei{
+    "説明", "説明", 8148, 4224, -1, -1, Background::Explanation, kExplanationControls};
 constexpr FormSpec kHard{"Hard", "工事中", 6108, 3912, -1, -1, Background::White, kHardControls};
 
 void clearCodePanel(Application& app) {

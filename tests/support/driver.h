@@ -22,8 +22,7 @@ class Driver {
   template <class T = QWidget>
   T* control(ScreenId id, const char* name) {
     T* widget = form(id)->findChild<T*>(QString::fromUtf8(name));
-    if (!widget)
-      qFatal("no control %s on %s", name, qUtf8Printable(ScreenRegistry::name(id)));
+    if (!widget) qFatal("no control %s on %s", name, qUtf8Printable(ScreenRegistry::name(id)));
     return widget;
   }
 
@@ -51,7 +50,8 @@ class Driver {
   QStringList visibleScreens() {
     QStringList names;
     for (int i = 0; i < kScreenCount; ++i)
-      if (visible(static_cast<ScreenId>(i))) names << ScreenRegistry::name(static_cast<ScreenId>(i));
+      if (visible(static_cast<ScreenId>(i)))
+        names << ScreenRegistry::name(static_cast<ScreenId>(i));
     names.sort();
     return names;
   }

@@ -12,6 +12,6 @@ bool registerTestCase(const char* file, Factory factory);
 
 }  // namespace kairo::test
 
-#define KAIRO_TEST_CASE(Class)                                                                     \
-  static const bool kairoRegistered_##Class =                                                      \
+#define KAIRO_TEST_CASE(Class)                \
+  static const bool kairoRegistered_##Class = \
       kairo::test::registerTestCase(__FILE__, [] { return static_cast<QObject*>(new Class); });
