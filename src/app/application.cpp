@@ -55,6 +55,14 @@ Canvas& Application::canvas() {
   return *screens_.form(ScreenId::SetForm)->findChild<Canvas*>(QStringLiteral("canvas"));
 }
 
+void Application::returnToStart() {
+  screens_.open(ScreenId::StartF);
+  for (int i = 0; i < kScreenCount; ++i) {
+    const auto id = static_cast<ScreenId>(i);
+    if (id != ScreenId::StartF && id != ScreenId::Hard) screens_.hide(id);
+  }
+}
+
 void Application::quit() {
   screens_.hideAllButHard();
   if (screens_.visibleCount() == 0) emit quitRequested();

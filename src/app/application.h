@@ -41,6 +41,10 @@ class Application : public QObject {
   // The drawing screen's canvas (creating the drawing screen, hidden, on first use).
   Canvas& canvas();
 
+  // Back to the start screen: open it and hide every other window except Hard (windows never
+  // opened are created hidden, as any reference to them does).
+  void returnToStart();
+
   // "終了": hide every window but Hard, then end the program (a program with every window
   // hidden could receive no input and would linger unseen).
   void quit();

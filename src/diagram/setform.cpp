@@ -1,0 +1,87 @@
+#include <QAbstractButton>
+#include <QEvent>
+#include <array>
+
+#include "app/application.h"
+#include "app/form.h"
+#include "app/screens.h"
+#include "diagram/canvas.h"
+#include "diagram/code_panel.h"
+
+namespace kairo {
+
+namespace {
+
+// The button, the code panel and its eight one-character labels, one column per code character.
+constexpr auto kSetFormControls = [] {
+  constexpr int kPanelLefts[] = {240, 375, 510, 645, 795, 930, 1065, 1200};
+  std::array<ControlRow, 2 + kCodePanelLabels.size()> rows{{
+      {"Command1", Kind::PictureButton, "戻る", 120, 7800, 1215, 735},
+      {"Frame1", Kind::Frame, "回路コード", 1560, 7920, 1935, 615},
+  }};
+  for (std::size_t i = 0; i < kCodePanelLabels.size(); ++i)
+    rows[2 + i] = {kCodePanelLabels[i], Kind::Label, "", kPanelLefts[i], 240, 135, 255, "Frame1"};
+  return rows;
+}();
+
+constexpr FormSpec kSetForm{.name = "SetForm",
+                            .caption = "描画画面",
+                            .width = 11028,
+                            .height = 8820,
+                            .left = 48,
+                            .top = 312,
+                            .background = Background::White,
+                            .controls = kSetFormControls};
+
+// The drawing screen keeps no copy of its picture: hiding it by program empties the canvas. A
+// window minimised by the user is hidden spontaneously and keeps its drawing.
+class CanvasKeeper : public QObject {
+ public:
+  CanvasKeeper(QWidget* window, Canvas* canvas) : QObject(window), canvas_(canvas) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && !event->spontaneous()) {
+      canvas_->clearCanvas();
+    } else if (event->type() == QEvent::Resize) {
+      canvas_->setGeometry(static_cast<QWidget*>(watched)->rect());
+    }
+    return false;
+  }
+
+ private:
+  Canvas* canvas_;
+};
+
+}  // namespace
+
+QWidget* createSetForm(Application& app) {
+  QWidget* window = buildForm(kSetForm);
+
+  auto* canvas = new Canvas(window);
+  canvas->setObjectName(QStringLiteral("canvas"));
+  canvas->setGeometry(window->rect());
+  canvas->lower();  // under the button and the code panel
+  new CanvasKeeper(window, canvas);
+
+  // Screen readers get the printed values, one per line, in print order.
+  QObject::connect(canvas, &Canvas::textsChanged, window, [window, canvas] {
+    window->setAccessibleDescription(canvas->printedTexts().join(QLatin1Char('\n')));
+  });
+
+  QObject::connect(findControl<QAbstractButton>(window, QStringLiteral("Command1")),
+                   &QAbstractButton::clicked, window, [&app] { app.returnToStart(); });
+
+  // Form_Load: the drawing cursor every course starts from.
+  ExerciseState& state = app.state();
+  state.branch2X = 2000;
+  state.originY = 1000;
+  state.originX = 1000;
+  state.cursorX = 1000;
+  state.branch3X = 3000;
+  return window;
+}
+
+}  // namespace kairo
