@@ -61,9 +61,9 @@ bool boxesMatch(Application& app, const CheckSpec& spec, std::span<const AnswerF
 
 void showAnswers(Application& app, const CheckSpec& spec) {
   for (const AnswerField& label : spec.answers)
-    app.setText(spec.screen, QString::fromUtf8(label.control),
-                formatNumber(expectedPart(app.state(), label.value, label.part),
-                             spec.answerPattern));
+    app.setText(
+        spec.screen, QString::fromUtf8(label.control),
+        formatNumber(expectedPart(app.state(), label.value, label.part), spec.answerPattern));
 }
 
 }  // namespace
@@ -101,7 +101,8 @@ void runCheck(Application& app, const CheckSpec& spec) {
 
   if (boxesMatch(app, spec, spec.boxes)) {
     if (spec.answerOnCorrect) showAnswers(app, spec);
-    if (spec.hasVerdict) app.setText(spec.screen, QStringLiteral("lblA"), QStringLiteral("正解！！"));
+    if (spec.hasVerdict)
+      app.setText(spec.screen, QStringLiteral("lblA"), QStringLiteral("正解！！"));
     app.hide(spec.incorrect);
     app.open(spec.correct);
     return;

@@ -15,7 +15,7 @@ enum class Computation {
   Total,           // z1, z2, z3, z23Sum, z23Product, z23Parallel, zTotal
   Parallel,        // z2, z3, z23Sum, z23Product, z23Parallel (z1 and zTotal untouched)
   ParallelWithZ1,  // as Parallel, and z1 built too (zTotal untouched)
-  Currents,        // sourceE, current1, divider2, current2, divider3, current3 from the last impedances
+  Currents,  // sourceE, current1, divider2, current2, divider3, current3 from the last impedances
 };
 
 // Computes into the state. False when the circuit has no defined answer (a zero divisor, as before
@@ -51,7 +51,8 @@ struct CheckSpec {
   int firstCurrentBoxes = 0;
   ScreenId selectionOtherwise = ScreenId::Count;
   // Follow-up screens: answer labels written at the third miss (and on a correct answer when
-  // `answerOnCorrect`), the end screen, and the further screens hidden at the third and fourth miss.
+  // `answerOnCorrect`), the end screen, and the further screens hidden at the third and fourth
+  // miss.
   std::span<const AnswerField> answers = {};
   Pattern answerPattern = Pattern::Zero2;
   bool answerOnCorrect = false;
