@@ -40,5 +40,12 @@ test: test-plain test-sanitize
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots $(BUILD)/screens
 
+# A Debian package of a Release build without tests, made by CPack in build-package/.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build-package -j$(JOBS)
+	@cd build-package && cpack -G DEB
+	@ls build-package/*.deb
+
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

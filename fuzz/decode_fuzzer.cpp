@@ -1,6 +1,7 @@
 // decodeCircuitCode on arbitrary text: never a crash or undefined behaviour, and a plan it accepts
 // is one the replay can carry out (one step per character, elements where the kinds are, a
 // complete code with a combined impedance and currents).
+#include <QList>
 #include <QString>
 #include <cmath>
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 #include "app/circuit_code.h"
 #include "app/exercise_state.h"
-#include "calc/check.h"
+#include "calc/expected.h"
 
 namespace {
 

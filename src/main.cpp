@@ -1,10 +1,60 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QStringList>
+#include <cstdio>
 
 #include "app/application.h"
 
+namespace {
+
+void printLine(std::FILE* stream, const QString& line) {
+  std::fputs(qPrintable(line + QLatin1Char('\n')), stream);
+}
+
+QString usageLine() {
+  return QStringLiteral("Usage: %1 [--help | --version]  (electric-circuit calculation drill)")
+      .arg(QCoreApplication::applicationName());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  QApplication::setApplicationName(QStringLiteral("kairo-drill"));
+  QApplication::setApplicationVersion(QStringLiteral(KAIRO_VERSION));
+  // Wayland matches the window to the desktop entry by this name.
+  QApplication::setDesktopFileName(QStringLiteral("kairo-drill"));
+
+  // --help and --version are answered before QApplication exists, so they work without a display.
+  // Qt's own options (-platform, -style, ...) are not known here; QApplication takes them below.
+  QStringList rawArguments;
+  for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  parser.addOptions({help, version});
+  parser.parse(rawArguments);
+  if (parser.isSet(help)) {
+    printLine(stdout, usageLine());
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    printLine(stdout, QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                                  QCoreApplication::applicationVersion()));
+    return 0;
+  }
+
   QApplication qtApp(argc, argv);
+  // Whatever Qt did not take is a mistake; starting the drill anyway would hide it.
+  const QStringList rest = QApplication::arguments().mid(1);
+  if (!rest.isEmpty()) {
+    printLine(stderr, QStringLiteral("%1: unknown argument '%2'")
+                          .arg(QCoreApplication::applicationName(), rest.first()));
+    printLine(stderr, usageLine());
+    return 2;
+  }
+
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
   kairo::Application app;
   QObject::connect(&app, &kairo::Application::quitRequested, &qtApp, &QApplication::quit,

@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "app/exercise_state.h"
-#include "calc/check.h"
+#include "calc/expected.h"
 
 namespace kairo {
 namespace {
@@ -107,8 +107,7 @@ bool meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
 bool hasAnswers(const std::vector<ReplayStep>& steps, const ExerciseState& current) {
   ExerciseState scratch = current;
   for (const ReplayStep& step : steps) applyStep(scratch, step);
-  return computeExpected(scratch, Computation::Total) &&
-         computeExpected(scratch, Computation::Currents);
+  return hasAnswer(scratch);
 }
 
 }  // namespace

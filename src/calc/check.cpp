@@ -7,48 +7,6 @@
 namespace kairo {
 namespace {
 
-bool computeParallel(ExerciseState& s) {
-  s.z2 = {double(s.resistance2), s.reactance2};
-  s.z3 = {double(s.resistance3), s.reactance3};
-  s.z23Sum = add(s.z2, s.z3);
-  s.z23Product = product(s.z2, s.z3);
-  const auto parallel = devide(s.z23Sum, s.z23Product);
-  if (!parallel) return false;
-  s.z23Parallel = *parallel;
-  return true;
-}
-
-bool computeCurrents(ExerciseState& s) {
-  s.sourceE = {s.voltageE, 0.0};
-  const auto current1 = devide(s.zTotal, s.sourceE);
-  if (!current1) return false;
-  s.current1 = *current1;
-  const auto divider2 = devide(s.z23Sum, s.z2);
-  const auto divider3 = devide(s.z23Sum, s.z3);
-  if (!divider2 || !divider3) return false;
-  s.divider2 = *divider2;
-  s.current2 = product(s.current1, s.divider2);
-  s.divider3 = *divider3;
-  s.current3 = product(s.current1, s.divider3);
-  return true;
-}
-
-Complex expectedValue(const ExerciseState& s, Expect value) {
-  switch (value) {
-    case Expect::ZTotal:
-      return s.zTotal;
-    case Expect::Z23Parallel:
-      return s.z23Parallel;
-    case Expect::Current1:
-      return s.current1;
-    case Expect::Current2:
-      return s.current2;
-    case Expect::Current3:
-      return s.current3;
-  }
-  return {};
-}
-
 bool boxesMatch(Application& app, const CheckSpec& spec, std::span<const AnswerField> boxes) {
   bool all = true;
   // Every box is read on every press, as the student expects all of them to count.
@@ -67,29 +25,6 @@ void showAnswers(Application& app, const CheckSpec& spec) {
 }
 
 }  // namespace
-
-bool computeExpected(ExerciseState& s, Computation computation) {
-  switch (computation) {
-    case Computation::Total:
-      s.z1 = {double(s.resistance1), s.reactance1};
-      if (!computeParallel(s)) return false;
-      s.zTotal = add(s.z1, s.z23Parallel);
-      return true;
-    case Computation::Parallel:
-      return computeParallel(s);
-    case Computation::ParallelWithZ1:
-      s.z1 = {double(s.resistance1), s.reactance1};
-      return computeParallel(s);
-    case Computation::Currents:
-      return computeCurrents(s);
-  }
-  return false;
-}
-
-double expectedPart(const ExerciseState& state, Expect value, Part part) {
-  const Complex c = expectedValue(state, value);
-  return part == Part::Re ? c.re : c.im;
-}
 
 void runCheck(Application& app, const CheckSpec& spec) {
   ExerciseState& state = app.state();

@@ -33,8 +33,10 @@ constexpr FormSpec kSetForm{.name = "SetForm",
                             .background = Background::White,
                             .controls = kSetFormControls};
 
-// The drawing screen keeps no copy of its picture: hiding it by program empties the canvas. A
-// window minimised by the user is hidden spontaneously and keeps its drawing.
+// The drawing screen keeps no copy of its picture: hiding it by program empties the canvas, and
+// whatever was drawn while it was hidden never reached the screen, so showing it starts empty too.
+// A window minimised and restored by the user is hidden and shown spontaneously and keeps its
+// drawing.
 class CanvasKeeper : public QObject {
  public:
   CanvasKeeper(QWidget* window, Canvas* canvas) : QObject(window), canvas_(canvas) {
@@ -43,7 +45,7 @@ class CanvasKeeper : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide && !event->spontaneous()) {
+    if ((event->type() == QEvent::Hide || event->type() == QEvent::Show) && !event->spontaneous()) {
       canvas_->clearCanvas();
     } else if (event->type() == QEvent::Resize) {
       canvas_->setGeometry(static_cast<QWidget*>(watched)->rect());
