@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
 #include <QLineEdit>
@@ -8,6 +9,9 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QStringList>
+#include <QTextLayout>
+#include <utility>
+#include <vector>
 
 #include "app/picture_button.h"
 
@@ -46,9 +50,16 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
       widget = box;
       break;
     }
-    case Kind::Frame:
-      widget = new QGroupBox(text, parent);
+    case Kind::Frame: {
+      auto* frame = new QGroupBox(text, parent);
+      // The caption sits on the border line, so controls placed near the frame's top stay clear.
+      frame->setStyleSheet(QStringLiteral(
+          "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+          " left: 6px; padding: 0 2px; }"));
+      widget = frame;
       break;
+    }
     case Kind::Button:
       widget = new QPushButton(text, parent);
       break;
@@ -66,8 +77,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     palette.setColor(QPalette::WindowText, row.tint == Tint::Blue ? Qt::blue : Qt::red);
     widget->setPalette(palette);
   }
-  if (row.font.face != Face::Default || row.font.points > 0 || row.font.bold)
-    widget->setFont(screenFont(row.font));
+  // Every control carries its font itself: the frames' style sheet would otherwise hand their
+  // children the application's default font.
+  widget->setFont(screenFont(row.font));
   return widget;
 }
 
@@ -152,22 +164,62 @@ void onClick(QWidget* form, const char* button, std::function<void()> handler) {
   if (widget) QObject::connect(widget, &QAbstractButton::clicked, form, std::move(handler));
 }
 
+namespace {
+
+// The screens were laid out for a Japanese font whose lines are about one em apart; the fallback
+// fonts have far taller default line spacing, so lines are set at a fixed pitch of the em size.
+constexpr double kLinePitch = 1.2;       // between baselines, in ems
+constexpr double kFirstBaseline = 0.92;  // from the top, in ems
+constexpr double kLastDescent = 0.14;    // below the last baseline, in ems
+
+struct LaidOut {
+  std::vector<std::pair<QTextLine, double>> lines;  // line and its baseline
+  double height = 0;
+};
+
+LaidOut layOut(QTextLayout& layout, const QFont& font, double width) {
+  const double em = QFontInfo(font).pixelSize();
+  layout.setFont(font);
+  LaidOut result;
+  layout.beginLayout();
+  double baseline = kFirstBaseline * em;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    result.lines.emplace_back(line, baseline);
+    baseline += kLinePitch * em;
+  }
+  layout.endLayout();
+  if (!result.lines.empty()) result.height = result.lines.back().second + kLastDescent * em;
+  return result;
+}
+
+}  // namespace
+
 void FitLabel::paintEvent(QPaintEvent*) {
   const QString shown = text();
   if (shown.isEmpty()) return;
-  QPainter painter(this);
-  const QRect area = contentsRect();
-  const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+  const QRectF area = contentsRect();
+  QTextLayout layout(shown);
+  QTextOption option(alignment());
+  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  layout.setTextOption(option);
   QFont font = this->font();
   // Shrink only as far as needed, never below a legible size.
-  for (double points = font.pointSizeF(); points > 6.0; points -= 0.5) {
+  LaidOut laid = layOut(layout, font, area.width());
+  for (double points = font.pointSizeF() - 0.5; laid.height > area.height() && points >= 6.0;
+       points -= 0.5) {
     font.setPointSizeF(points);
-    if (QFontMetrics(font).boundingRect(area, flags, shown).height() <= area.height()) break;
+    laid = layOut(layout, font, area.width());
   }
-  painter.setFont(font);
+  QPainter painter(this);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(area, flags, shown);
+  for (auto& [line, baseline] : laid.lines) {
+    double x = area.left();
+    if (alignment() & Qt::AlignHCenter) x += (area.width() - line.naturalTextWidth()) / 2;
+    if (alignment() & Qt::AlignRight) x += area.width() - line.naturalTextWidth();
+    line.draw(&painter, QPointF(x, area.top() + baseline - line.ascent()));
+  }
 }
 
 }  // namespace kairo

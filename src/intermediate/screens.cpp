@@ -1,11 +1,12 @@
-#include "app/application.h"
-#include "app/form.h"
+#include "app/screens.h"
+
+#include "intermediate/course.h"
 
 namespace kairo {
 
-QWidget* createIntermediateScreen(Application&, ScreenId id) {
-  const QByteArray name = ScreenRegistry::name(id).toUtf8();
-  return buildForm(FormSpec{name.constData(), name.constData(), 4680, 3192});
+QWidget* createIntermediateScreen(Application& app, ScreenId id) {
+  if (QWidget* exercise = createAcExercise(app, id)) return exercise;
+  return createAcResult(app, id);
 }
 
 }  // namespace kairo

@@ -1,0 +1,140 @@
+#include "intermediate/checks.h"
+
+#include "calc/check.h"
+
+namespace kairo {
+
+namespace {
+
+using enum ScreenId;
+
+// Every answer is typed as a real part and an imaginary part, each in its own box.
+constexpr AnswerField kImpedanceBoxes[] = {{"txtrr", Expect::ZTotal, Part::Re},
+                                           {"txtjj", Expect::ZTotal, Part::Im}};
+constexpr AnswerField kImpedanceLabels[] = {{"Labelrr", Expect::ZTotal, Part::Re},
+                                            {"Labeljj", Expect::ZTotal, Part::Im}};
+constexpr AnswerField kParallelBoxes[] = {{"txtrr", Expect::Z23Parallel, Part::Re},
+                                          {"txtjj", Expect::Z23Parallel, Part::Im}};
+constexpr AnswerField kParallelLabels[] = {{"Labelrr", Expect::Z23Parallel, Part::Re},
+                                           {"Labeljj", Expect::Z23Parallel, Part::Im}};
+
+// The I1 boxes come first: the third miss on NormalAA looks at them alone.
+constexpr AnswerField kCurrentBoxes[] = {
+    {"txtArr1", Expect::Current1, Part::Re}, {"txtAjj1", Expect::Current1, Part::Im},
+    {"txtArr2", Expect::Current2, Part::Re}, {"txtAjj2", Expect::Current2, Part::Im},
+    {"txtArr3", Expect::Current3, Part::Re}, {"txtAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kCurrentLabels[] = {
+    {"LabelArr1", Expect::Current1, Part::Re}, {"LabelArr2", Expect::Current2, Part::Re},
+    {"LabelArr3", Expect::Current3, Part::Re}, {"LabelAjj1", Expect::Current1, Part::Im},
+    {"LabelAjj2", Expect::Current2, Part::Im}, {"LabelAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kTotalCurrentBoxes[] = {{"txtArr1", Expect::Current1, Part::Re},
+                                              {"txtAjj1", Expect::Current1, Part::Im}};
+constexpr AnswerField kTotalCurrentLabels[] = {{"LabelArr1", Expect::Current1, Part::Re},
+                                               {"LabelAjj1", Expect::Current1, Part::Im}};
+constexpr AnswerField kBranchCurrentBoxes[] = {{"txtArr2", Expect::Current2, Part::Re},
+                                               {"txtAjj2", Expect::Current2, Part::Im},
+                                               {"txtArr3", Expect::Current3, Part::Re},
+                                               {"txtAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kBranchCurrentLabels[] = {{"LabelArr2", Expect::Current2, Part::Re},
+                                                {"LabelAjj2", Expect::Current2, Part::Im},
+                                                {"LabelArr3", Expect::Current3, Part::Re},
+                                                {"LabelAjj3", Expect::Current3, Part::Im}};
+
+// Screens hidden after the third and the fourth miss, in the order they are hidden.
+constexpr ScreenId kNormali2Fourth[] = {SetForm, Normali2Fuseikai1, NormalEND, Normali2};
+constexpr ScreenId kNormaliHeiFourth[] = {SetForm, NormaliHeiFuseikai1, NormalEND, NormaliHei};
+constexpr ScreenId kNormalAA2Third[] = {Normali, Normali2};
+constexpr ScreenId kNormalAA2Fourth[] = {NormalAA2Fuseikai1, SetForm,   Normali,  Normali2,
+                                         NormalAA,           NormalAA2, NormalEND};
+constexpr ScreenId kNormalAA3Fourth[] = {NormalAA3Fuseikai1, NormalAA3, SetForm, Normali,
+                                         Normali2,           NormalEND};
+constexpr ScreenId kNormalAAHeiFourth[] = {Normali, NormalAAHei, NormalEND, SetForm,
+                                           NormalAAHeiFuseikai1};
+
+constexpr CheckSpec kChecks[] = {
+    {.screen = Normali,
+     .computation = Computation::Total,
+     .pattern = Pattern::Zero2,
+     .boxes = kImpedanceBoxes,
+     .correct = NormaliSeikai,
+     .incorrect = NormaliFuseikai1,
+     .hasVerdict = true,
+     .selection = NormaliFuseikai2},
+    {.screen = Normali2,
+     .computation = Computation::Total,
+     .pattern = Pattern::Zero2,
+     .boxes = kImpedanceBoxes,
+     .correct = NormaliSeikai,
+     .incorrect = Normali2Fuseikai1,
+     .followUp = true,
+     .hasVerdict = true,
+     .answers = kImpedanceLabels,
+     .answerOnCorrect = true,
+     .end = NormalEND,
+     .hideAtFourth = kNormali2Fourth},
+    // The parallel part alone: zTotal keeps the value of the last whole-circuit check.
+    {.screen = NormaliHei,
+     .computation = Computation::ParallelWithZ1,
+     .pattern = Pattern::Zero2,
+     .boxes = kParallelBoxes,
+     .correct = NormaliHeiSeikai,
+     .incorrect = NormaliHeiFuseikai1,
+     .followUp = true,
+     .hasVerdict = true,
+     .answers = kParallelLabels,
+     .end = NormalEND,
+     .hideAtFourth = kNormaliHeiFourth},
+    {.screen = NormalAA,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kCurrentBoxes,
+     .correct = NormalAASeikai,
+     .incorrect = NormalAAFuseikai1,
+     .selection = NormalAAFuseikai2,
+     .firstCurrentBoxes = 2,
+     .selectionOtherwise = NormalAAFuseikai3},
+    {.screen = NormalAA2,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kCurrentBoxes,
+     .correct = NormalAASeikai,
+     .incorrect = NormalAA2Fuseikai1,
+     .followUp = true,
+     .answers = kCurrentLabels,
+     .end = NormalEND,
+     .hideAtThird = kNormalAA2Third,
+     .hideAtFourth = kNormalAA2Fourth},
+    {.screen = NormalAA3,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kTotalCurrentBoxes,
+     .correct = NormalAAHeiSeikai,
+     .incorrect = NormalAA3Fuseikai1,
+     .followUp = true,
+     .answers = kTotalCurrentLabels,
+     .answerOnCorrect = true,
+     .end = NormalEND,
+     .hideAtFourth = kNormalAA3Fourth},
+    {.screen = NormalAAHei,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kBranchCurrentBoxes,
+     .correct = NormalAAHeiSeikai,
+     .incorrect = NormalAAHeiFuseikai1,
+     .followUp = true,
+     .hasVerdict = true,
+     .answers = kBranchCurrentLabels,
+     .answerOnCorrect = true,
+     .end = NormalEND,
+     .hideAtFourth = kNormalAAHeiFourth},
+};
+
+}  // namespace
+
+const CheckSpec* acCheck(ScreenId screen) {
+  for (const CheckSpec& check : kChecks)
+    if (check.screen == screen) return &check;
+  return nullptr;
+}
+
+}  // namespace kairo

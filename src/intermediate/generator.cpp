@@ -1,0 +1,86 @@
+#include "intermediate/generator.h"
+
+#include "app/application.h"
+#include "app/random.h"
+#include "calc/expected.h"
+#include "diagram/canvas.h"
+#include "diagram/code_panel.h"
+#include "intermediate/drawings.h"
+
+namespace kairo {
+
+namespace {
+
+// One character of the code: the step as a digit, "a" for the tenth step.
+QChar codeCharacter(int step) {
+  return step == 10 ? QLatin1Char('a') : QChar(u'0' + step);
+}
+
+}  // namespace
+
+AcProblem drawProblem(Random& random) {
+  AcProblem problem;
+  for (int& kind : problem.kinds) kind = random.pick(3);
+  for (int& step : problem.steps) step = random.pick(10);
+  problem.voltageStep = random.pick(10);
+  return problem;
+}
+
+void applyProblem(ExerciseState& state, const AcProblem& problem) {
+  for (int k = 1; k <= 3; ++k) {
+    const int kind = problem.kinds[k - 1];
+    const int step = problem.steps[k - 1];
+    state.kind(k) = kind;
+    if (kind == 1) {
+      state.resistance(k) = 10 * step;
+      state.reactance(k) = 0.0;
+    } else {
+      state.lcValue(k) = step;
+      state.resistance(k) = 0;
+      state.reactance(k) = kind == 2 ? capacitorReactance(step) : coilReactance(step);
+    }
+  }
+  state.voltageE = 10.0 * problem.voltageStep;
+}
+
+bool hasAnswer(const AcProblem& problem) {
+  ExerciseState scratch;
+  applyProblem(scratch, problem);
+  return hasAnswer(scratch);
+}
+
+AcProblem generateProblem(Random& random) {
+  AcProblem problem = drawProblem(random);
+  while (!hasAnswer(problem)) problem = drawProblem(random);
+  return problem;
+}
+
+QString circuitCode(const AcProblem& problem) {
+  QString code;
+  code += codeCharacter(problem.voltageStep);
+  for (int kind : problem.kinds) code += QChar(u'0' + kind);
+  for (int step : problem.steps) code += codeCharacter(step);
+  code += problem.allResistors() ? QLatin1Char('1') : QLatin1Char('2');
+  return code;
+}
+
+void startAcProblem(Application& app) {
+  // The problem is settled before anything is shown, so a circuit without an answer (cancelling
+  // reactances) is never drawn or written.
+  const AcProblem problem = generateProblem(app.random());
+  ExerciseState& state = app.state();
+  Canvas& canvas = app.canvas();
+  canvas.clearCanvas();
+  state.missCount = 0;
+  app.setMissLabel(ScreenId::Normali, 0);
+  state.originX = 1000;
+  state.originY = 1000;
+  applyProblem(state, problem);
+  drawWholeCircuit(canvas, state, QStringLiteral("Z"), QStringLiteral(":"));
+  const QString code = circuitCode(problem);
+  for (std::size_t i = 0; i < kCodePanelLabels.size(); ++i)
+    app.setText(ScreenId::SetForm, QString::fromUtf8(kCodePanelLabels[i]),
+                code.mid(qsizetype(i), 1));
+}
+
+}  // namespace kairo
