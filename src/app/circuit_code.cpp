@@ -124,6 +124,17 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseStat
   return plan;
 }
 
+QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
+                          const std::array<int, 3>& steps) {
+  const auto character = [](int step) { return step == 10 ? QChar(u'a') : QChar(u'0' + step); };
+  QString code;
+  code += character(voltageStep);
+  for (int kind : kinds) code += QChar(u'0' + kind);
+  for (int step : steps) code += character(step);
+  code += kinds == std::array{1, 1, 1} ? QChar(u'1') : QChar(u'2');
+  return code;
+}
+
 void applyStep(ExerciseState& state, const ReplayStep& step) {
   if (const auto* source = std::get_if<SourceStep>(&step)) {
     state.voltageE = source->voltageE;

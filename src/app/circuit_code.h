@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -58,6 +59,12 @@ struct ReplayPlan {
 // capacitor without a value, or a complete code whose circuit has no combined impedance or no
 // currents.
 std::optional<ReplayPlan> decodeCircuitCode(QStringView code, const ExerciseState& current);
+
+// The code the generators write: the voltage in tens of volts, the three kinds, the three value
+// steps (tens of Ω, µF or mH) with "a" for the tenth step, and the class "1" for three resistors,
+// otherwise "2".
+QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
+                          const std::array<int, 3>& steps);
 
 // The exercise-state writes of one step: voltage, element fields and kind, and the miss counter
 // reset when the code is complete. Panel labels and drawing are the handler's.

@@ -37,6 +37,45 @@ struct ResultForm {
   ScreenId back = ScreenId::Count;
 };
 
+// Rows of the course tables: window (left, top, width, height), then the controls' rectangles.
+constexpr ResultForm correctForm(ScreenId id, Rect window, Rect label1, Rect command1,
+                                 const char* face) {
+  return {.id = id,
+          .kind = ResultKind::Correct,
+          .left = window.left,
+          .top = window.top,
+          .width = window.width,
+          .height = window.height,
+          .label1 = label1,
+          .command1 = command1,
+          .face = face};
+}
+constexpr ResultForm incorrectForm(ScreenId id, Rect window, Rect label1, Rect label2,
+                                   Rect command1, ScreenId back) {
+  return {.id = id,
+          .kind = ResultKind::Incorrect,
+          .left = window.left,
+          .top = window.top,
+          .width = window.width,
+          .height = window.height,
+          .label1 = label1,
+          .command1 = command1,
+          .second = label2,
+          .back = back};
+}
+constexpr ResultForm selectionForm(ScreenId id, Rect window, Rect label1, Rect command1,
+                                   Rect command2) {
+  return {.id = id,
+          .kind = ResultKind::Selection,
+          .left = window.left,
+          .top = window.top,
+          .width = window.width,
+          .height = window.height,
+          .label1 = label1,
+          .command1 = command1,
+          .second = command2};
+}
+
 // Builds the window hidden. An incorrect screen's "戻る" is wired here (open the exercise, hide
 // itself, the count goes on); the other buttons are the course's to wire.
 QWidget* buildResultForm(Application& app, const ResultForm& spec);

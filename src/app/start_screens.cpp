@@ -52,7 +52,7 @@ constexpr FormSpec kSetsumei{
 constexpr FormSpec kHard{"Hard", "工事中", 6108, 3912, -1, -1, Background::White, kHardControls};
 
 void clearCodePanel(Application& app) {
-  for (const char* label : kCodePanelLabels) app.setText(ScreenId::SetForm, label, QString());
+  showCircuitCode(app, {});
 }
 
 // NORMAL: the intermediate course starts on Normali with every answer field it names emptied.

@@ -35,7 +35,7 @@ int drawTens(Random& random);
 void drawBeginnerValues(ExerciseState& state, Random& random);
 // The code panel of a beginner problem, lblE .. lblxx: the source digit, three resistor kinds,
 // the three value digits ("a" for 100) and the direct-current class.
-std::array<QString, 8> beginnerCodePanel(const ExerciseState& state);
+QString beginnerCircuitCode(const ExerciseState& state);
 // "start" on EasyR1: a new problem drawn, labelled and coded on the drawing screen.
 void startProblem(Application& app);
 

@@ -1,6 +1,7 @@
 // The problem generator of the beginner course: three resistors and a source, drawn, labelled
 // and summarised in the code panel.
 #include "app/application.h"
+#include "app/circuit_code.h"
 #include "app/random.h"
 #include "beginner/beginner.h"
 #include "diagram/canvas.h"
@@ -8,14 +9,6 @@
 #include "diagram/elements.h"
 
 namespace kairo::beginner {
-namespace {
-
-// A code digit: the value in tens, "a" for the tenth step.
-QString valueDigit(int value) {
-  return value == 100 ? QStringLiteral("a") : QString::number(value / 10);
-}
-
-}  // namespace
 
 int drawTens(Random& random) {
   return 10 * random.pick(10);
@@ -29,17 +22,10 @@ void drawBeginnerValues(ExerciseState& state, Random& random) {
   state.voltageE = drawTens(random);
 }
 
-std::array<QString, 8> beginnerCodePanel(const ExerciseState& state) {
-  const QString resistor = QStringLiteral("1");
-  const QString directCurrent = QStringLiteral("1");
-  return {valueDigit(int(state.voltageE)),
-          resistor,
-          resistor,
-          resistor,
-          valueDigit(state.resistance1),
-          valueDigit(state.resistance2),
-          valueDigit(state.resistance3),
-          directCurrent};
+QString beginnerCircuitCode(const ExerciseState& state) {
+  return encodeCircuitCode(
+      int(state.voltageE) / 10, {1, 1, 1},
+      {state.resistance1 / 10, state.resistance2 / 10, state.resistance3 / 10});
 }
 
 void printValueLabels(Canvas& canvas, ExerciseState& state) {
@@ -73,9 +59,7 @@ void startProblem(Application& app) {
   drawBeginnerValues(state, app.random());
   printValueLabels(canvas, state);  // leaves unitText "V"
 
-  const std::array<QString, 8> panel = beginnerCodePanel(state);
-  for (std::size_t i = 0; i < panel.size(); ++i)
-    app.setText(ScreenId::SetForm, QString::fromUtf8(kCodePanelLabels[i]), panel[i]);
+  showCircuitCode(app, beginnerCircuitCode(state));
 }
 
 }  // namespace kairo::beginner

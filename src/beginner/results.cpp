@@ -14,43 +14,9 @@ using enum ScreenId;
 
 // The rows below read like the screens' tables: window (left, top, width, height), then the
 // controls' rectangles.
-constexpr ResultForm correct(ScreenId id, Rect window, Rect label1, Rect command1,
-                             const char* face) {
-  return {.id = id,
-          .kind = ResultKind::Correct,
-          .left = window.left,
-          .top = window.top,
-          .width = window.width,
-          .height = window.height,
-          .label1 = label1,
-          .command1 = command1,
-          .face = face};
-}
-constexpr ResultForm incorrect(ScreenId id, Rect window, Rect label1, Rect label2, Rect command1,
-                               ScreenId back) {
-  return {.id = id,
-          .kind = ResultKind::Incorrect,
-          .left = window.left,
-          .top = window.top,
-          .width = window.width,
-          .height = window.height,
-          .label1 = label1,
-          .command1 = command1,
-          .second = label2,
-          .back = back};
-}
-constexpr ResultForm selection(ScreenId id, Rect window, Rect label1, Rect command1,
-                               Rect command2) {
-  return {.id = id,
-          .kind = ResultKind::Selection,
-          .left = window.left,
-          .top = window.top,
-          .width = window.width,
-          .height = window.height,
-          .label1 = label1,
-          .command1 = command1,
-          .second = command2};
-}
+constexpr auto correct = correctForm;
+constexpr auto incorrect = incorrectForm;
+constexpr auto selection = selectionForm;
 
 constexpr ResultForm kResults[] = {
     correct(EasyRSeikai, {2904, 5100, 4680, 3192}, {600, 360, 3735, 1095}, {1560, 2160, 1215, 735},

@@ -1,6 +1,7 @@
 #include "intermediate/generator.h"
 
 #include "app/application.h"
+#include "app/circuit_code.h"
 #include "app/random.h"
 #include "calc/expected.h"
 #include "diagram/canvas.h"
@@ -8,15 +9,6 @@
 #include "intermediate/drawings.h"
 
 namespace kairo {
-
-namespace {
-
-// One character of the code: the step as a digit, "a" for the tenth step.
-QChar codeCharacter(int step) {
-  return step == 10 ? QLatin1Char('a') : QChar(u'0' + step);
-}
-
-}  // namespace
 
 AcProblem drawProblem(Random& random) {
   AcProblem problem;
@@ -56,12 +48,7 @@ AcProblem generateProblem(Random& random) {
 }
 
 QString circuitCode(const AcProblem& problem) {
-  QString code;
-  code += codeCharacter(problem.voltageStep);
-  for (int kind : problem.kinds) code += QChar(u'0' + kind);
-  for (int step : problem.steps) code += codeCharacter(step);
-  code += problem.allResistors() ? QLatin1Char('1') : QLatin1Char('2');
-  return code;
+  return encodeCircuitCode(problem.voltageStep, problem.kinds, problem.steps);
 }
 
 void startAcProblem(Application& app) {
@@ -77,10 +64,7 @@ void startAcProblem(Application& app) {
   state.originY = 1000;
   applyProblem(state, problem);
   drawWholeCircuit(canvas, state, QStringLiteral("Z"), QStringLiteral(":"));
-  const QString code = circuitCode(problem);
-  for (std::size_t i = 0; i < kCodePanelLabels.size(); ++i)
-    app.setText(ScreenId::SetForm, QString::fromUtf8(kCodePanelLabels[i]),
-                code.mid(qsizetype(i), 1));
+  showCircuitCode(app, circuitCode(problem));
 }
 
 }  // namespace kairo

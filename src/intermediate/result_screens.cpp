@@ -15,43 +15,22 @@ using enum ScreenId;
 
 constexpr int kCorrectWidth = 4680;
 
+// The text places these windows; inside, they share the beginner course's layout.
 constexpr ResultForm correct(ScreenId id, int left, int top) {
-  return {.id = id,
-          .kind = ResultKind::Correct,
-          .left = left,
-          .top = top,
-          .width = kCorrectWidth,
-          .height = 3192,
-          .label1 = {600, 360, 3735, 1095},
-          .command1 = {1560, 2160, 1215, 735},
-          .face = "NEXT"};
+  return correctForm(id, {left, top, kCorrectWidth, 3192}, {600, 360, 3735, 1095},
+                     {1560, 2160, 1215, 735}, "NEXT");
 }
 
 constexpr ResultForm incorrect(ScreenId id, int left, int top, int height, ScreenId back) {
-  return {.id = id,
-          .kind = ResultKind::Incorrect,
-          .left = left,
-          .top = top,
-          .width = 4680,
-          .height = height,
-          .label1 = {480, 360, 3855, 1215},
-          .command1 = {1680, 2400, 1215, 735},
-          .second = {360, 1680, 4095, 375},
-          .back = back};
+  return incorrectForm(id, {left, top, 4680, height}, {480, 360, 3855, 1215},
+                       {360, 1680, 4095, 375}, {1680, 2400, 1215, 735}, back);
 }
 
 // "もう一度やり直す" on the left edge, "どこで間違ったか調べる" against the right edge.
 constexpr ResultForm selection(ScreenId id, int left, int top, int width, int height) {
   constexpr int kReviewWidth = 2535;
-  return {.id = id,
-          .kind = ResultKind::Selection,
-          .left = left,
-          .top = top,
-          .width = width,
-          .height = height,
-          .label1 = {480, 240, 3855, 1215},
-          .command1 = {0, 2160, 2415, 855},
-          .second = {width - kReviewWidth, 2160, kReviewWidth, 855}};
+  return selectionForm(id, {left, top, width, height}, {480, 240, 3855, 1215}, {0, 2160, 2415, 855},
+                       {width - kReviewWidth, 2160, kReviewWidth, 855});
 }
 
 constexpr ResultForm kResults[] = {

@@ -18,8 +18,7 @@ QString digit(int value) {
 }
 
 QString code(const ExerciseState& s) {
-  const auto panel = beginner::beginnerCodePanel(s);
-  return QStringList(panel.begin(), panel.end()).join("");
+  return beginner::beginnerCircuitCode(s);
 }
 
 }  // namespace
