@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <numbers>
+#include <utility>
 
 #include "app/form.h"
 
@@ -46,9 +47,8 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
 }
 
 void Canvas::drawLine(double x1, double y1, double x2, double y2, std::optional<QColor> colour) {
-  items_.push_back(Line{{x1, y1}, {x2, y2}, colour.value_or(kForeground)});
+  append(Line{{x1, y1}, {x2, y2}, colour.value_or(kForeground)});
   current_ = {x2, y2};
-  update();
 }
 
 void Canvas::drawLineTo(double x2, double y2, std::optional<QColor> colour) {
@@ -62,14 +62,22 @@ void Canvas::drawArc(double cx, double cy, double radius, std::optional<QColor> 
   // Below 1 the radius is the horizontal semi-axis, from 1 on the vertical one.
   const double rx = a < 1.0 ? radius : radius / a;
   const double ry = a < 1.0 ? radius * a : radius;
-  items_.push_back(Arc{{cx, cy},
-                       rx,
-                       ry,
-                       start.value_or(0.0),
-                       end.value_or(kFullTurn),
-                       colour.value_or(kForeground)});
+  append(Arc{{cx, cy},
+             rx,
+             ry,
+             start.value_or(0.0),
+             end.value_or(kFullTurn),
+             colour.value_or(kForeground)});
   current_ = {cx, cy};
+}
+
+bool Canvas::append(Item item) {
+  // Searched from the end: a repeat is most often of something just drawn.
+  for (auto it = items_.rbegin(); it != items_.rend(); ++it)
+    if (*it == item) return false;
+  items_.push_back(std::move(item));
   update();
+  return true;
 }
 
 void Canvas::clearCanvas() {
@@ -87,10 +95,9 @@ void Canvas::moveTo(double x, double y) {
 void Canvas::printItems(std::initializer_list<PrintItem> items) {
   QString text;
   for (const PrintItem& item : items) text += item.text;
-  items_.push_back(Text{current_, text});
+  const bool added = append(Text{current_, text});
   current_ = {0.0, current_.y() + lineStep()};
-  update();
-  emit textsChanged();
+  if (added) emit textsChanged();
 }
 
 QStringList Canvas::printedTexts() const {

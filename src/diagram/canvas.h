@@ -35,6 +35,7 @@ class Canvas : public QWidget {
   struct Line {
     QPointF from, to;
     QColor colour;
+    bool operator==(const Line&) const = default;
   };
   // An elliptical arc: semi-axes rx, ry; angles in radians, counter-clockwise as seen on the
   // screen, running from start to end (through 0 when end < start).
@@ -43,10 +44,12 @@ class Canvas : public QWidget {
     double rx, ry;
     double start, end;
     QColor colour;
+    bool operator==(const Arc&) const = default;
   };
   struct Text {
     QPointF at;
     QString text;
+    bool operator==(const Text&) const = default;
   };
   using Item = std::variant<Line, Arc, Text>;
 
@@ -62,6 +65,8 @@ class Canvas : public QWidget {
   void moveTo(double x, double y);
   void printItems(std::initializer_list<PrintItem> items);
 
+  // What is on the canvas, in drawing order. A primitive drawn again exactly over itself changes
+  // nothing on the screen and is kept once, so repeated drawing cannot grow the list without bound.
   const std::vector<Item>& items() const { return items_; }
   QPointF currentPoint() const { return current_; }
   // The printed texts in print order, one entry per printItems call.
@@ -76,6 +81,9 @@ class Canvas : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Appends unless the very same item is already there; true when appended.
+  bool append(Item item);
+
   std::vector<Item> items_;
   QPointF current_;
 };

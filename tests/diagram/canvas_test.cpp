@@ -111,6 +111,29 @@ class CanvasTest : public QObject {
     QCOMPARE(changed.count(), 4);
   }
 
+  // Drawing the same picture again over itself (a replayed code writes its source text once per
+  // character, a review redraws arrows) keeps one copy of each primitive, and the current point
+  // moves as before; anything that differs in place, text or colour is kept.
+  void repeatsDoNotGrowTheList() {
+    Canvas canvas;
+    QSignalSpy changed(&canvas, &Canvas::textsChanged);
+    for (int i = 0; i < 1000; ++i) {
+      canvas.drawLine(100, 100, 200, 100);
+      canvas.drawArc(300, 300, 50);
+      canvas.moveTo(1300, 1450);
+      canvas.printItems({50.0, "V"});
+    }
+    QCOMPARE(canvas.items().size(), std::size_t(3));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(canvas.currentPoint(), QPointF(0, 1450 + canvas.lineStep()));
+    canvas.drawLine(100, 100, 200, 100, kElementColour);
+    canvas.moveTo(1300, 1451);
+    canvas.printItems({50.0, "V"});
+    canvas.moveTo(1300, 1450);
+    canvas.printItems({60.0, "V"});
+    QCOMPARE(canvas.items().size(), std::size_t(6));
+  }
+
   void paintsLinesAndTextsScaledOnWhite() {
     SizedCanvas sized;
     Canvas& canvas = sized.canvas;
