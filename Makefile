@@ -37,12 +37,51 @@ test-sanitize: build-sanitize
 # Plain suite first, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: test-plain test-sanitize
 
+# A long random walk through the windows (tests/monkey): SOAK_SEEDS seeds of SOAK_STEPS steps each,
+# 1,000,000 steps by default, the seeds shared out over $(JOBS) processes. Seeds start at 1001, apart
+# from the 20 that the test suite walks. Logs: $(BUILD)/soak/.
+SOAK_SEEDS ?= 40
+SOAK_STEPS ?= 25000
+soak: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS) --target tests_monkey
+	@logs=$(abspath $(BUILD))/soak; rm -rf $$logs && mkdir -p $$logs; \
+	start=$$(date +%s); per=$$(( ($(SOAK_SEEDS) + $(JOBS) - 1) / $(JOBS) )); pids=""; \
+	for first in $$(seq 1001 $$per $$(( 1000 + $(SOAK_SEEDS) ))); do \
+	  count=$$(( 1001 + $(SOAK_SEEDS) - first )); [ $$count -gt $$per ] && count=$$per; \
+	  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' KAIRO_MONKEY_FIRST_SEED=$$first \
+	    KAIRO_MONKEY_SEEDS=$$count KAIRO_MONKEY_STEPS=$(SOAK_STEPS) \
+	    $(abspath $(BUILD))/tests/tests_monkey monkey >$$logs/seeds-$$first.log 2>&1 & pids="$$pids $$!"; \
+	done; status=0; for p in $$pids; do wait $$p || status=1; done; \
+	grep -h -E '^(FAIL|QINFO.*seed [0-9]+:|QINFO.*never reached)' $$logs/*.log | cut -c1-300; \
+	echo "soak: $(SOAK_SEEDS) seeds x $(SOAK_STEPS) steps in $$(( $$(date +%s) - start )) s:" \
+	  "$$(cat $$logs/*.log | grep -c '^PASS.*walk') seeds passed," \
+	  "$$(cat $$logs/*.log | grep -c '^FAIL.*walk') failed (logs: $$logs)"; \
+	exit $$status
+
+# Every libFuzzer target of fuzz/ for FUZZ_SECONDS seconds (clang from make deps). Corpora and
+# crashes: $(FUZZ_BUILD)/corpus, $(FUZZ_BUILD)/artifacts.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD   ?= build-fuzz
+fuzz: deps
+	@FUZZ_BUILD_DIR=$(abspath $(FUZZ_BUILD)) bash fuzz/run.sh $(FUZZ_SECONDS)
+
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots $(BUILD)/screens
 
+# Start-up, click-latency and memory benchmarks of a Release build in build-bench/, against a bare
+# Qt window, printed as one table (README, "Performance"). BENCH_RUNS starts of each program,
+# BENCH_PASSES scripted passes through both courses.
+BENCH_RUNS   ?= 40
+BENCH_PASSES ?= 20
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF -DKAIRO_BUILD_BENCH=ON >/dev/null
+	@cmake --build build-bench -j$(JOBS) --target bench_runner
+	@./build-bench/bench/bench_runner --runs $(BENCH_RUNS) --passes $(BENCH_PASSES)
+
 # A Debian package of a Release build without tests, made by CPack in build-package/.
 package: deps
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF >/dev/null
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF -DKAIRO_BUILD_BENCH=OFF >/dev/null
 	@cmake --build build-package -j$(JOBS)
 	@cd build-package && cpack -G DEB
 	@ls build-package/*.deb

@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
@@ -20,12 +21,26 @@ namespace {
 
 constexpr double kDefaultPoints = 9.0;
 
-QStringList families(Face face) {
+QStringList preferredFamilies(Face face) {
   if (face == Face::Mincho)
     return {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"),
             QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Sans CJK JP")};
   return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
           QStringLiteral("Noto Sans CJK JP")};
+}
+
+QStringList installedFirst(const QStringList& wanted) {
+  for (const QString& family : wanted)
+    if (QFontDatabase::hasFamily(family)) return {family};
+  return wanted;
+}
+
+// The first installed family of the list, looked up once: a font naming missing families first
+// sends every new size and weight through the font database's search and fontconfig's fallbacks.
+QStringList families(Face face) {
+  static const QStringList gothic = installedFirst(preferredFamilies(Face::Gothic));
+  static const QStringList mincho = installedFirst(preferredFamilies(Face::Mincho));
+  return face == Face::Mincho ? mincho : gothic;
 }
 
 QRect pixels(const ControlRow& row) {
@@ -195,26 +210,48 @@ LaidOut layOut(QTextLayout& layout, const QFont& font, double width) {
 
 }  // namespace
 
+struct FitLabel::Fitted {
+  QString text;
+  QSizeF area;
+  QFont font;
+  int alignment = 0;
+  bool wrap = false;
+  QTextLayout layout;
+  LaidOut laid;
+};
+
 void FitLabel::paintEvent(QPaintEvent*) {
   const QString shown = text();
   if (shown.isEmpty()) return;
   const QRectF area = contentsRect();
-  QTextLayout layout(shown);
-  QTextOption option(alignment());
-  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  layout.setTextOption(option);
-  QFont font = this->font();
-  // Shrink only as far as needed, never below a legible size.
-  LaidOut laid = layOut(layout, font, area.width());
-  for (double points = font.pointSizeF() - 0.5; laid.height > area.height() && points >= 6.0;
-       points -= 0.5) {
-    font.setPointSizeF(points);
-    laid = layOut(layout, font, area.width());
+  if (!fitted_ || fitted_->text != shown || fitted_->area != area.size() ||
+      fitted_->font != font() || fitted_->alignment != int(alignment()) ||
+      fitted_->wrap != wordWrap()) {
+    fitted_ = std::make_shared<Fitted>();
+    fitted_->text = shown;
+    fitted_->area = area.size();
+    fitted_->font = font();
+    fitted_->alignment = int(alignment());
+    fitted_->wrap = wordWrap();
+    QTextLayout& layout = fitted_->layout;
+    layout.setText(shown);
+    QTextOption option(alignment());
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    QFont font = this->font();
+    // Shrink only as far as needed, never below a legible size.
+    fitted_->laid = layOut(layout, font, area.width());
+    for (double points = font.pointSizeF() - 0.5;
+         fitted_->laid.height > area.height() && points >= 6.0; points -= 0.5) {
+      font.setPointSizeF(points);
+      fitted_->laid = layOut(layout, font, area.width());
+    }
   }
   QPainter painter(this);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  for (auto& [line, baseline] : laid.lines) {
+  for (auto& [line, baseline] : fitted_->laid.lines) {
     double x = area.left();
     if (alignment() & Qt::AlignHCenter) x += (area.width() - line.naturalTextWidth()) / 2;
     if (alignment() & Qt::AlignRight) x += area.width() - line.naturalTextWidth();

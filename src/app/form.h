@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <span>
 
 namespace kairo {
@@ -74,6 +75,12 @@ class FitLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The text as last fitted and laid out, kept until the text, size, font or alignment changes:
+  // a repaint (each show of the window, each press on it) then only draws.
+  struct Fitted;
+  std::shared_ptr<Fitted> fitted_;  // shared_ptr: Fitted is complete only in form.cpp
 };
 
 // Connects a button of the window (by name) to its click handler.

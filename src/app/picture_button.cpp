@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <utility>
@@ -35,15 +36,38 @@ constexpr FaceFile kFaces[] = {
     {"END", ":/face_end.svg"},
 };
 
+// The picture drawn once per resource, size and pixel ratio; every later paint (each show, press
+// and focus change) only copies it. Equal buttons on different windows share one pixmap.
+QPixmap rendered(const QString& resource, QSvgRenderer& renderer, const QWidget& widget) {
+  const QSize size = widget.size();
+  const qreal ratio = widget.devicePixelRatioF();
+  const QString key = QStringLiteral("kairo-picture:%1:%2x%3@%4")
+                          .arg(resource)
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(ratio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+  pixmap = QPixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  {
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  QPixmapCache::insert(key, pixmap);
+  return pixmap;
+}
+
 }  // namespace
 
 SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
-    : QWidget(parent), renderer_(sharedRenderer(resource)) {}
+    : QWidget(parent), resource_(resource), renderer_(sharedRenderer(resource)) {}
 
 void SvgPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  renderer_->render(&painter, rect());
+  painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
 }
 
 QString PictureButton::faceResource(const QString& face) {
@@ -56,8 +80,8 @@ PictureButton::PictureButton(const QString& face, QWidget* parent) : QPushButton
   setAccessibleName(face);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
-  const QString resource = faceResource(face);
-  if (!resource.isEmpty()) renderer_ = sharedRenderer(resource);
+  resource_ = faceResource(face);
+  if (!resource_.isEmpty()) renderer_ = sharedRenderer(resource_);
 }
 
 void PictureButton::paintEvent(QPaintEvent* event) {
@@ -66,8 +90,7 @@ void PictureButton::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  renderer_->render(&painter, rect());
+  painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
   if (hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);

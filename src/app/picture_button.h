@@ -19,6 +19,7 @@ class SvgPicture : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString resource_;
   std::shared_ptr<QSvgRenderer> renderer_;
 };
 
@@ -36,6 +37,7 @@ class PictureButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString resource_;
   std::shared_ptr<QSvgRenderer> renderer_;
 };
 
