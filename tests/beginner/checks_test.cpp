@@ -48,6 +48,5 @@ class BeginnerChecks : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(kairo::test::easy::Problem)
 KAIRO_TEST_CASE(BeginnerChecks)
 #include "checks_test.moc"

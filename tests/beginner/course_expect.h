@@ -84,3 +84,6 @@ class Course : public Driver {
 };
 
 }  // namespace kairo::test::easy
+
+// Data-driven tests take problems as rows.
+Q_DECLARE_METATYPE(kairo::test::easy::Problem)

@@ -242,6 +242,5 @@ class BeginnerCourse : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(kairo::test::easy::Problem)
 KAIRO_TEST_CASE(BeginnerCourse)
 #include "beginner_course.moc"

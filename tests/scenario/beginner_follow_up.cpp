@@ -9,7 +9,6 @@ using namespace kairo;
 using namespace kairo::test::easy;
 using enum ScreenId;
 
-Q_DECLARE_METATYPE(kairo::ScreenId)
 
 namespace {
 

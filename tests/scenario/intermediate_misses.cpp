@@ -9,7 +9,6 @@ using namespace kairo;
 using namespace kairo::test;
 using enum ScreenId;
 
-Q_DECLARE_METATYPE(ScreenId)
 
 namespace {
 

@@ -61,3 +61,6 @@ class Driver {
 };
 
 }  // namespace kairo::test
+
+// Data-driven tests take windows as rows.
+Q_DECLARE_METATYPE(kairo::ScreenId)
