@@ -126,32 +126,32 @@ void applyBackground(QWidget* form, Background background) {
 
 }  // namespace
 
-QFont screenFont(const FontSpec& spec) {
+QFont screenFont(const FontSpec& wanted) {
   QFont font;
-  font.setFamilies(families(spec.face));
-  font.setPointSizeF(spec.points > 0 ? spec.points : kDefaultPoints);
-  font.setBold(spec.bold);
+  font.setFamilies(families(wanted.face));
+  font.setPointSizeF(wanted.points > 0 ? wanted.points : kDefaultPoints);
+  font.setBold(wanted.bold);
   return font;
 }
 
-QWidget* buildForm(const FormSpec& spec) {
+QWidget* buildForm(const FormSpec& layout) {
   auto* form = new QWidget(nullptr, Qt::Window);
-  form->setObjectName(QString::fromUtf8(spec.name));
-  form->setWindowTitle(QString::fromUtf8(spec.caption));
+  form->setObjectName(QString::fromUtf8(layout.name));
+  form->setWindowTitle(QString::fromUtf8(layout.caption));
   form->setFont(screenFont());
-  const QSize size(px(spec.width), px(spec.height));
-  if (spec.left >= 0 && spec.top >= 0)
-    form->setGeometry(QRect(QPoint(px(spec.left), px(spec.top)), size));
+  const QSize size(px(layout.width), px(layout.height));
+  if (layout.left >= 0 && layout.top >= 0)
+    form->setGeometry(QRect(QPoint(px(layout.left), px(layout.top)), size));
   else
     form->resize(size);
   form->setFixedSize(size);
-  applyBackground(form, spec.background);
+  applyBackground(form, layout.background);
 
   QHash<QString, QWidget*> containers;
   QWidget* checkButton = nullptr;
   QWidget* previousFocus = nullptr;
   QList<QLineEdit*> boxes;
-  for (const ControlRow& row : spec.controls) {
+  for (const ControlRow& row : layout.controls) {
     QWidget* parent = row.container ? containers.value(QString::fromUtf8(row.container)) : form;
     Q_ASSERT_X(parent, "buildForm", row.name);
     if (!parent) parent = form;

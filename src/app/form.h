@@ -61,10 +61,10 @@ struct FormSpec {
 
 // Builds the window hidden. Controls get their names as object names; text boxes get the tab
 // order of the table and Enter in a box presses the window's answer-check button.
-QWidget* buildForm(const FormSpec& spec);
+QWidget* buildForm(const FormSpec& layout);
 
 // The screen default font, and a font of the table.
-QFont screenFont(const FontSpec& spec = {});
+QFont screenFont(const FontSpec& wanted = {});
 
 // A label that keeps the whole text inside its rectangle: it wraps (Japanese anywhere, Latin at
 // word boundaries) and, only when the text would not fit, draws it with a smaller font.

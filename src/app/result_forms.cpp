@@ -29,32 +29,33 @@ const char* caption(ResultKind kind) {
 
 }  // namespace
 
-QWidget* buildResultForm(Application& app, const ResultForm& spec) {
+QWidget* buildResultForm(Application& app, const ResultForm& result) {
   std::vector<ControlRow> rows;
-  const QByteArray name = ScreenRegistry::name(spec.id).toUtf8();
-  switch (spec.kind) {
+  const QByteArray name = ScreenRegistry::name(result.id).toUtf8();
+  switch (result.kind) {
     case ResultKind::Correct:
-      rows.push_back(row("Label1", Kind::Label, "正解！", spec.label1, kHeadline));
-      if (spec.pass)
-        rows.push_back(row("Label2", Kind::Label, spec.pass, spec.second, spec.passFont));
-      rows.push_back(row("Command1", Kind::PictureButton, spec.face, spec.command1));
+      rows.push_back(row("Label1", Kind::Label, "正解！", result.label1, kHeadline));
+      if (result.pass)
+        rows.push_back(row("Label2", Kind::Label, result.pass, result.second, result.passFont));
+      rows.push_back(row("Command1", Kind::PictureButton, result.face, result.command1));
       break;
     case ResultKind::Incorrect:
-      rows.push_back(row("Label1", Kind::Label, "不正解！", spec.label1, kHeadline));
+      rows.push_back(row("Label1", Kind::Label, "不正解！", result.label1, kHeadline));
       rows.push_back(
-          row("Label2", Kind::Label, "もう一度計算しなおして下さい。", spec.second, kRetryLine));
-      rows.push_back(row("Command1", Kind::PictureButton, "戻る", spec.command1));
+          row("Label2", Kind::Label, "もう一度計算しなおして下さい。", result.second, kRetryLine));
+      rows.push_back(row("Command1", Kind::PictureButton, "戻る", result.command1));
       break;
     case ResultKind::Selection:
-      rows.push_back(row("Label1", Kind::Label, "不正解！", spec.label1, kHeadline));
-      rows.push_back(row("Command1", Kind::PictureButton, "もう一度やり直す", spec.command1));
-      rows.push_back(row("Command2", Kind::PictureButton, "どこで間違ったか調べる", spec.second));
+      rows.push_back(row("Label1", Kind::Label, "不正解！", result.label1, kHeadline));
+      rows.push_back(row("Command1", Kind::PictureButton, "もう一度やり直す", result.command1));
+      rows.push_back(row("Command2", Kind::PictureButton, "どこで間違ったか調べる", result.second));
       break;
   }
-  QWidget* form = buildForm(FormSpec{name.constData(), caption(spec.kind), spec.width, spec.height,
-                                     spec.left, spec.top, Background::Default, rows});
-  if (spec.kind == ResultKind::Incorrect && spec.back != ScreenId::Count) {
-    const ScreenId self = spec.id, back = spec.back;
+  QWidget* form =
+      buildForm(FormSpec{name.constData(), caption(result.kind), result.width, result.height,
+                         result.left, result.top, Background::Default, rows});
+  if (result.kind == ResultKind::Incorrect && result.back != ScreenId::Count) {
+    const ScreenId self = result.id, back = result.back;
     onClick(form, "Command1", [&app, self, back] {
       app.hide(self);
       app.open(back);

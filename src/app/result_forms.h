@@ -78,7 +78,7 @@ constexpr ResultForm selectionForm(ScreenId id, Rect window, Rect label1, Rect c
 
 // Builds the window hidden. An incorrect screen's "戻る" is wired here (open the exercise, hide
 // itself, the count goes on); the other buttons are the course's to wire.
-QWidget* buildResultForm(Application& app, const ResultForm& spec);
+QWidget* buildResultForm(Application& app, const ResultForm& result);
 
 // The end screen "終了画面" of a course: the formula of two elements in parallel, named by
 // `sentence` ("二つの抵抗をR1,R2とすると、") and written as `formula`. Its "END" is the course's.

@@ -104,8 +104,8 @@ QWidget* createStartF(Application& app) {
 }
 
 // The two "戻る" buttons: back to the start screen, hiding their own window.
-QWidget* createReturning(Application& app, const FormSpec& spec, ScreenId self) {
-  QWidget* form = buildForm(spec);
+QWidget* createReturning(Application& app, const FormSpec& layout, ScreenId self) {
+  QWidget* form = buildForm(layout);
   onClick(form, "Command1", [&app, self] {
     app.open(ScreenId::StartF);
     app.hide(self);

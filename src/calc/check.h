@@ -45,7 +45,7 @@ struct CheckSpec {
   std::span<const ScreenId> hideAtFourth = {};
 };
 
-// Runs one press of the answer-check button described by `spec`.
-void runCheck(Application& app, const CheckSpec& spec);
+// Runs one press of the answer-check button described by `check`.
+void runCheck(Application& app, const CheckSpec& check);
 
 }  // namespace kairo
