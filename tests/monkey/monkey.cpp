@@ -244,13 +244,14 @@ const QStringList& oddCodes() {
                      QStringLiteral(" 3213a451"),
                      QStringLiteral("51432511"),
                      QStringLiteral("52110112"),   // a capacitor of 0 µF
-                     QStringLiteral("5123511a2"),  // 1 µF against 10 mH in the branches
-                     QStringLiteral("512351a2"),   // the same, eight characters
-                     QStringLiteral("a2330aa2"),   // coils of 0 mH
+                     QStringLiteral("a3330aa2"),   // a coil of 0 mH
+                     QStringLiteral("512351a2"),   // 1 µF against 10 mH: the branches cancel
+                     QStringLiteral("512351a2x"),  // the same with a ninth character
+                     QStringLiteral("a233a222"),  // 10 µF against 2 mH ∥ 2 mH: no impedance at all
                      QStringLiteral("a2331aa2"),
                      QStringLiteral("1x1y1z1w"),
                      QStringLiteral("3213a451") + QString(200, QLatin1Char('x')),
-                     QString(3000, QLatin1Char('1'))};
+                     QString(10000, QLatin1Char('1'))};
     return c;
   }();
   return codes;
