@@ -70,6 +70,16 @@ void check(const QString& text, std::uint8_t where) {
   if ((lead >= u'0' && lead <= u'9') || lead == u'.' || lead == u'&')
     require(same(kairo::readTypedNumber(QStringLiteral("-") + text), value == 0.0 ? 0.0 : -value));
 
+  // Typed with the input method on, the same characters in full width read the same.
+  QString wide = text;
+  bool ascii = true;
+  for (QChar& c : wide) {
+    if (c.unicode() > 127) ascii = false;
+    if (c.unicode() > u' ' && c.unicode() < 127) c = QChar(char16_t(c.unicode() + 0xFEE0));
+    if (c.unicode() == u' ') c = QChar(u'\u3000');
+  }
+  if (ascii) require(same(kairo::readTypedNumber(wide), value));
+
   compareWithFromChars(text, value);
 }
 

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "beginner/beginner.h"
+#include "calc/check.h"
 #include "diagram/canvas.h"
+#include "intermediate/checks.h"
 
 namespace kairo {
 
@@ -53,6 +56,22 @@ void Application::setMissLabel(ScreenId id, int count) {
 
 Canvas& Application::canvas() {
   return *screens_.form(ScreenId::SetForm)->findChild<Canvas*>(QStringLiteral("canvas"));
+}
+
+void Application::open(ScreenId id) {
+  screens_.open(id);
+  if (isExercise(id)) setMissLabel(id, state_.missCount);
+}
+
+void Application::beginProblem(ScreenId firstExercise) {
+  // Windows never created show nothing of any problem and stay uncreated.
+  for (int i = 0; i < kScreenCount; ++i) {
+    const auto id = static_cast<ScreenId>(i);
+    if (isCourseScreen(id) && id != firstExercise && screens_.isCreated(id)) screens_.hide(id);
+  }
+  for (const auto& course : {beginner::checks(), acChecks()})
+    for (const CheckSpec& check : course)
+      if (screens_.isCreated(check.screen)) resetExercise(*this, check);
 }
 
 void Application::returnToStart() {

@@ -28,7 +28,8 @@ class Application : public QObject {
   ScreenRegistry& screens() { return screens_; }
 
   // Shorthands for the handlers.
-  void open(ScreenId id) { screens_.open(id); }
+  // Opens a window; an exercise window then shows the current miss count.
+  void open(ScreenId id);
   void hide(ScreenId id) { screens_.hide(id); }
   void hide(std::initializer_list<ScreenId> ids) { screens_.hide(ids); }
   // Text of a label, text box, button or frame caption of a window (creating it hidden).
@@ -44,6 +45,11 @@ class Application : public QObject {
   // Back to the start screen: open it and hide every other window except Hard (windows never
   // opened are created hidden, as any reference to them does).
   void returnToStart();
+
+  // A new problem begins (a start button, the replay of a full code): every window of both courses
+  // but `firstExercise` is hidden and every exercise window emptied, so nothing on screen belongs
+  // to the earlier problem. The caller opens `firstExercise`.
+  void beginProblem(ScreenId firstExercise);
 
   // "終了": hide every window but Hard, then end the program (a program with every window
   // hidden could receive no input and would linger unseen).

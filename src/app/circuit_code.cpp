@@ -4,6 +4,7 @@
 
 #include "app/exercise_state.h"
 #include "calc/expected.h"
+#include "calc/number.h"
 
 namespace kairo {
 namespace {
@@ -36,7 +37,11 @@ QString stepLabel(std::optional<char32_t> c) {
 // student sees as one is one position whatever its encoding.
 class Code {
  public:
-  explicit Code(QStringView text) : chars_(text.toUcs4()) {}
+  // Full-width characters typed with an input method read as their ASCII forms.
+  explicit Code(QStringView text) : chars_(text.toUcs4()) {
+    for (uint& c : chars_)
+      if (c <= 0xFFFF) c = foldWidth(char16_t(c));
+  }
 
   int length() const { return int(chars_.size()); }
   std::optional<char32_t> at(int position) const {

@@ -22,20 +22,14 @@ void showElement(Application& app, Canvas& canvas, const ElementStep& e) {
 }
 
 // The exercise opens on the replayed problem as on a freshly generated one: no answer, no verdict,
-// no misses left over from an earlier question.
+// no misses and no other window left over from an earlier question.
 void openExercise(Application& app, Canvas& canvas, const FinishStep& finish) {
   ExerciseState& state = app.state();
   state.cursorX = 1000;
   setPanel(app, 7, finish.classLabel());
-  if (finish.allResistors()) {
-    app.clear(ScreenId::EasyR1, {"txtZR", "lblA"});
-    app.setMissLabel(ScreenId::EasyR1, state.missCount);
-    app.open(ScreenId::EasyR1);
-  } else {
-    app.clear(ScreenId::Normali, {"txtrr", "txtjj", "lblA"});
-    app.setMissLabel(ScreenId::Normali, state.missCount);
-    app.open(ScreenId::Normali);
-  }
+  const ScreenId exercise = finish.allResistors() ? ScreenId::EasyR1 : ScreenId::Normali;
+  app.beginProblem(exercise);
+  app.open(exercise);
   drawSource(canvas, state, finish.allResistors());
   app.hide(ScreenId::StartF);
 }

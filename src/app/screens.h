@@ -70,6 +70,16 @@ enum class ScreenId {
 
 constexpr int kScreenCount = static_cast<int>(ScreenId::Count);
 
+// The windows of the two courses: exercises, results, selections and end screens.
+constexpr bool isCourseScreen(ScreenId id) {
+  return id >= ScreenId::EasyR1 && id < ScreenId::Count;
+}
+// The exercise windows, the ones with answer boxes and a miss label.
+constexpr bool isExercise(ScreenId id) {
+  return (id >= ScreenId::EasyR1 && id <= ScreenId::EasyAHei) ||
+         (id >= ScreenId::Normali && id <= ScreenId::NormalAAHei);
+}
+
 // Creates each window on first use, hidden, and keeps it until the program ends.
 class ScreenRegistry {
  public:

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <span>
 
 #include "app/screens.h"
 
@@ -26,6 +27,8 @@ const CheckSpec& checkOf(ScreenId exercise);
 // Empties what an exercise window shows of an earlier attempt: its answer boxes, verdict, answer
 // labels, and the miss label ("0").
 void resetExercise(Application& app, ScreenId exercise);
+// Every answer check of the course, one per exercise screen.
+std::span<const CheckSpec> checks();
 
 // ---- The problem generator of EasyR1's "start" ----
 

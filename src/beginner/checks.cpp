@@ -24,16 +24,8 @@ constexpr AnswerField kSplitBoxes[] = {{"txtArr2", Expect::Current2},
 constexpr AnswerField kSplitAnswers[] = {{"LabelArr2", Expect::Current2},
                                          {"LabelArr3", Expect::Current3}};
 
-// The further screens the third miss hides, and every screen the fourth hides, in each
-// exercise's order.
-constexpr ScreenId kR2Fourth[] = {EasyRHei, SetForm, EasyR2Fuseikai1, EasyREND, EasyR2};
-constexpr ScreenId kRHeiFourth[] = {EasyREND, SetForm, EasyRHei, EasyRHeiFuseikai1};
+// The further screens the third miss hides.
 constexpr ScreenId kA2Third[] = {EasyR1, EasyR2};
-constexpr ScreenId kA2Fourth[] = {EasyA2Fuseikai1, SetForm, EasyR1,  EasyR2,
-                                  EasyA,           EasyA2,  EasyREND};
-constexpr ScreenId kA3Fourth[] = {EasyA3Fuseikai1, SetForm, EasyR1,  EasyR2,
-                                  EasyA,           EasyA3,  EasyREND};
-constexpr ScreenId kAHeiFourth[] = {EasyR1, EasyAHei, EasyREND, SetForm, EasyAHeiFuseikai1};
 
 constexpr CheckSpec kChecks[] = {
     {.screen = EasyR1,
@@ -44,32 +36,34 @@ constexpr CheckSpec kChecks[] = {
      .incorrect = EasyRFuseikai1,
      .hasVerdict = true,
      .selection = EasyRFuseikai2},
-    {.screen = EasyR2,
-     .computation = Computation::Total,
-     .pattern = Pattern::Hash2,
-     .boxes = kResistanceBox,
-     .correct = EasyRSeikai,
-     .incorrect = EasyR2Fuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kResistanceAnswer,
-     .answerPattern = Pattern::Hash2,
-     .answerOnCorrect = true,
-     .end = EasyREND,
-     .hideAtFourth = kR2Fourth},
-    {.screen = EasyRHei,
-     .computation = Computation::Parallel,
-     .pattern = Pattern::Hash2,
-     .boxes = kParallelBox,
-     .correct = EasyRHeiSeikai,
-     .incorrect = EasyRHeiFuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kParallelAnswer,
-     .answerPattern = Pattern::Hash2,
-     .answerOnCorrect = true,
-     .end = EasyREND,
-     .hideAtFourth = kRHeiFourth},
+    {
+        .screen = EasyR2,
+        .computation = Computation::Total,
+        .pattern = Pattern::Hash2,
+        .boxes = kResistanceBox,
+        .correct = EasyRSeikai,
+        .incorrect = EasyR2Fuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kResistanceAnswer,
+        .answerPattern = Pattern::Hash2,
+        .answerOnCorrect = true,
+        .end = EasyREND,
+    },
+    {
+        .screen = EasyRHei,
+        .computation = Computation::Parallel,
+        .pattern = Pattern::Hash2,
+        .boxes = kParallelBox,
+        .correct = EasyRHeiSeikai,
+        .incorrect = EasyRHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kParallelAnswer,
+        .answerPattern = Pattern::Hash2,
+        .answerOnCorrect = true,
+        .end = EasyREND,
+    },
     {.screen = EasyA,
      .computation = Computation::Currents,
      .pattern = Pattern::Hash2,
@@ -89,31 +83,32 @@ constexpr CheckSpec kChecks[] = {
      .answers = kCurrentAnswers,
      .answerPattern = Pattern::Zero2,
      .end = EasyREND,
-     .hideAtThird = kA2Third,
-     .hideAtFourth = kA2Fourth},
-    {.screen = EasyA3,
-     .computation = Computation::Currents,
-     .pattern = Pattern::Hash2,
-     .boxes = kTotalCurrentBox,
-     .correct = EasyAHeiSeikai,
-     .incorrect = EasyA3Fuseikai1,
-     .followUp = true,
-     .answers = kTotalCurrentAnswer,
-     .answerPattern = Pattern::Zero2,
-     .end = EasyREND,
-     .hideAtFourth = kA3Fourth},
-    {.screen = EasyAHei,
-     .computation = Computation::Currents,
-     .pattern = Pattern::Hash2,
-     .boxes = kSplitBoxes,
-     .correct = EasyAHeiSeikai,
-     .incorrect = EasyAHeiFuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kSplitAnswers,
-     .answerPattern = Pattern::Zero2,
-     .end = EasyREND,
-     .hideAtFourth = kAHeiFourth},
+     .hideAtThird = kA2Third},
+    {
+        .screen = EasyA3,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Hash2,
+        .boxes = kTotalCurrentBox,
+        .correct = EasyAHeiSeikai,
+        .incorrect = EasyA3Fuseikai1,
+        .followUp = true,
+        .answers = kTotalCurrentAnswer,
+        .answerPattern = Pattern::Zero2,
+        .end = EasyREND,
+    },
+    {
+        .screen = EasyAHei,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Hash2,
+        .boxes = kSplitBoxes,
+        .correct = EasyAHeiSeikai,
+        .incorrect = EasyAHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kSplitAnswers,
+        .answerPattern = Pattern::Zero2,
+        .end = EasyREND,
+    },
 };
 
 }  // namespace
@@ -126,13 +121,11 @@ const CheckSpec& checkOf(ScreenId exercise) {
 }
 
 void resetExercise(Application& app, ScreenId exercise) {
-  const CheckSpec& check = checkOf(exercise);
-  for (const AnswerField& box : check.boxes)
-    app.setText(exercise, QString::fromUtf8(box.control), QString());
-  for (const AnswerField& label : check.answers)
-    app.setText(exercise, QString::fromUtf8(label.control), QString());
-  if (check.hasVerdict) app.setText(exercise, QStringLiteral("lblA"), QString());
-  app.setMissLabel(exercise, 0);
+  resetExercise(app, checkOf(exercise));
+}
+
+std::span<const CheckSpec> checks() {
+  return kChecks;
 }
 
 }  // namespace kairo::beginner

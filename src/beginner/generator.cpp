@@ -37,13 +37,11 @@ void printValueLabels(Canvas& canvas, ExerciseState& state) {
 
 void startProblem(Application& app) {
   ExerciseState& state = app.state();
-  app.clear(ScreenId::EasyR1, {"lblA", "txtZR"});
-  // The branch currents of an earlier problem must not be answered against this one.
-  app.hide(ScreenId::EasyA);
+  // No window may go on showing, or checking, the earlier problem.
+  app.beginProblem(ScreenId::EasyR1);
   Canvas& canvas = app.canvas();
   canvas.clearCanvas();
   state.missCount = 0;
-  app.setMissLabel(ScreenId::EasyR1, 0);
 
   state.branch2X = 2000;
   state.originY = 1000;

@@ -4,6 +4,7 @@
 #include "app/result_forms.h"
 #include "beginner/beginner.h"
 #include "calc/check.h"
+#include "calc/expected.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
 
@@ -96,8 +97,8 @@ void branchLabels(Canvas& canvas, ExerciseState& state) {
 // EasyR正解 "NEXT": on to the branch currents, the arrows added to the circuit on screen.
 void resistanceToCurrents(Application& app) {
   currentArrows(app.canvas());
+  app.state().missCount = 0;  // before opening: the exercise shows the count it starts from
   app.open(EasyA);
-  app.state().missCount = 0;
   app.hide(EasyRSeikai);
   app.hide(EasyRHei);
   app.clear(EasyA, {"txtArr1", "txtArr2", "txtArr3"});
@@ -105,56 +106,56 @@ void resistanceToCurrents(Application& app) {
 
 // EasyR不正解2 "もう一度やり直す": the same question on EasyR2.
 void retryResistance(Application& app) {
+  app.state().missCount = 0;
   app.open(EasyR2);
   app.hide(EasyRFuseikai2);
   app.hide(EasyR1);
   app.clear(EasyR1, {"txtZR"});
   app.setMissLabel(EasyR1, 0);
-  app.state().missCount = 0;
 }
 
 // EasyR不正解2 "どこで間違ったか調べる": the parallel part alone on EasyR並.
 void reviewParallelPart(Application& app) {
+  app.state().missCount = 0;
+  resetExercise(app, EasyRHei);
   app.open(EasyRHei);
   app.hide(EasyRFuseikai2);
   app.hide(EasyR1);
   Canvas& canvas = app.canvas();
   canvas.clearCanvas();
-  app.state().missCount = 0;
-  resetExercise(app, EasyRHei);
   parallelPart(canvas, app.state());
   branchLabels(canvas, app.state());
 }
 
 // EasyR並正解 "NEXT": the whole circuit again, and the whole resistance on EasyR2.
 void parallelToResistance(Application& app) {
+  app.state().missCount = 0;
   app.open(EasyR2);
   app.hide(EasyRHeiSeikai);
   Canvas& canvas = app.canvas();
   fullCircuit(canvas, app.state());
   printValueLabels(canvas, app.state());
-  app.state().missCount = 0;
   app.clear(EasyR1, {"txtZR"});
   app.setMissLabel(EasyR1, 0);
 }
 
 // EasyA不正解2 / EasyA不正解3 "もう一度やり直す": the three currents again on EasyA2.
 void retryCurrents(Application& app, ScreenId selection) {
+  app.state().missCount = 0;
   app.open(EasyA2);
   app.hide(EasyA);
   app.hide(selection);
   resetExercise(app, EasyA);
-  app.state().missCount = 0;
 }
 
 // Leaving EasyA for a review exercise: opened over a cleared drawing, EasyA reset.
 void leaveCurrentsFor(Application& app, ScreenId review, ScreenId selection) {
+  app.state().missCount = 0;
   app.open(review);
   app.hide(selection);
   app.hide(EasyA);
   app.canvas().clearCanvas();
   resetExercise(app, EasyA);
-  app.state().missCount = 0;
 }
 
 // EasyA不正解2 "どこで間違ったか調べる": I1 was right; how does it split into I2 and I3?
@@ -164,7 +165,8 @@ void reviewCurrentSplit(Application& app) {
   ExerciseState& state = app.state();
   parallelPart(canvas, state);
   canvas.moveTo(2000, 500);
-  canvas.printItems({"I=", formatNumber(state.current1.re, Pattern::Zero2), "A"});
+  canvas.printItems(
+      {"I=", shownNumber(expectedOf(state, Expect::Current1).re, Pattern::Zero2), "A"});
   currentArrow1(canvas);
   branchCurrentArrows(canvas);
   branchLabels(canvas, state);
@@ -179,30 +181,24 @@ void reviewTotalCurrent(Application& app) {
   totalCurrentReview(canvas, state, kLightRed);
   state.unitText = QStringLiteral("Ω");
   canvas.moveTo(4300, 1400);
-  canvas.printItems({"R=", formatNumber(state.zTotal.re, Pattern::Hash3), state.unitText});
+  canvas.printItems(
+      {"R=", shownNumber(expectedOf(state, Expect::ZTotal).re, Pattern::Hash3), state.unitText});
 }
 
 // EasyA並正解 "NEXT": the whole circuit with values and arrows, and the three currents on EasyA2.
 void reviewToCurrents(Application& app) {
   Canvas& canvas = app.canvas();
   fullCircuit(canvas, app.state());
+  app.state().missCount = 0;
   app.open(EasyA2);
   app.hide({EasyAHei, EasyAHeiSeikai, EasyA3});
   printValueLabels(canvas, app.state());
   currentArrows(canvas);
-  app.state().missCount = 0;
 }
 
-// EasyA正解 "END": the course is passed.
-void coursePassed(Application& app) {
-  app.open(StartF);
-  app.hide({EasyR1, SetForm, EasyA, EasyA2, EasyASeikai, EasyR2});
-}
-
-// EasyREND "END": back to the start screen alone (Hard keeps its state).
-void courseFailed(Application& app) {
-  app.screens().hideAllButHard();  // the start screen included, so it is opened after
-  app.open(StartF);
+// EasyA正解 and EasyREND "END": the course is over, and no window of it stays behind.
+void leaveCourse(Application& app) {
+  app.returnToStart();
 }
 
 }  // namespace
@@ -211,7 +207,7 @@ QWidget* createResult(Application& app, ScreenId id) {
   if (id == EasyREND) {
     QWidget* form = buildEndForm(EasyREND, 1680, 2148, 7380, 5904, "二つの抵抗をR1,R2とすると、",
                                  "　R=　R１・R2/（R1+R2）");
-    onClick(form, "Command1", [&app] { courseFailed(app); });
+    onClick(form, "Command1", [&app] { leaveCourse(app); });
     return form;
   }
   QWidget* form = buildResultForm(app, resultOf(id));
@@ -229,7 +225,7 @@ QWidget* createResult(Application& app, ScreenId id) {
       wire("Command1", reviewToCurrents);
       break;
     case EasyASeikai:
-      wire("Command1", coursePassed);
+      wire("Command1", leaveCourse);
       break;
     case EasyRFuseikai2:
       wire("Command1", retryResistance);

@@ -22,7 +22,7 @@ void showAnswers(Application& app, const CheckSpec& check) {
   for (const AnswerField& label : check.answers)
     app.setText(
         check.screen, QString::fromUtf8(label.control),
-        formatNumber(expectedPart(app.state(), label.value, label.part), check.answerPattern));
+        shownNumber(expectedPart(app.state(), label.value, label.part), check.answerPattern));
 }
 
 }  // namespace
@@ -63,9 +63,17 @@ void runCheck(Application& app, const CheckSpec& check) {
     app.hide(check.incorrect);
     for (ScreenId id : check.hideAtThird) app.hide(id);
   } else if (state.missCount == 4) {
-    app.open(ScreenId::StartF);
-    for (ScreenId id : check.hideAtFourth) app.hide(id);
+    app.returnToStart();
   }
+}
+
+void resetExercise(Application& app, const CheckSpec& check) {
+  for (const AnswerField& box : check.boxes)
+    app.setText(check.screen, QString::fromUtf8(box.control), QString());
+  for (const AnswerField& label : check.answers)
+    app.setText(check.screen, QString::fromUtf8(label.control), QString());
+  if (check.hasVerdict) app.setText(check.screen, QStringLiteral("lblA"), QString());
+  app.setMissLabel(check.screen, 0);
 }
 
 }  // namespace kairo

@@ -35,17 +35,20 @@ struct CheckSpec {
   int firstCurrentBoxes = 0;
   ScreenId selectionOtherwise = ScreenId::Count;
   // Follow-up screens: answer labels written at the third miss (and on a correct answer when
-  // `answerOnCorrect`), the end screen, and the further screens hidden at the third and fourth
-  // miss.
+  // `answerOnCorrect`), the end screen and the further screens hidden at the third miss. The
+  // fourth miss leaves the course for the start screen.
   std::span<const AnswerField> answers = {};
   Pattern answerPattern = Pattern::Zero2;
   bool answerOnCorrect = false;
   ScreenId end = ScreenId::Count;
   std::span<const ScreenId> hideAtThird = {};
-  std::span<const ScreenId> hideAtFourth = {};
 };
 
 // Runs one press of the answer-check button described by `check`.
 void runCheck(Application& app, const CheckSpec& check);
+
+// Empties what an exercise window shows of an earlier attempt: its answer boxes, verdict, answer
+// labels, and the miss label ("0").
+void resetExercise(Application& app, const CheckSpec& check);
 
 }  // namespace kairo

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Characters a student may type anywhere in a number without changing it.
+// Characters a student may type anywhere in a number without changing it (after folding).
 bool isSkipped(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
@@ -26,7 +26,7 @@ bool isSkipped(char16_t c) {
 class Cursor {
  public:
   explicit Cursor(QStringView text) : text_(text) { skip(); }
-  char16_t peek() const { return pos_ < text_.size() ? text_[pos_].unicode() : u'\0'; }
+  char16_t peek() const { return pos_ < text_.size() ? foldWidth(text_[pos_].unicode()) : u'\0'; }
   void next() {
     ++pos_;
     skip();
@@ -34,13 +34,14 @@ class Cursor {
 
  private:
   void skip() {
-    while (pos_ < text_.size() && isSkipped(text_[pos_].unicode())) ++pos_;
+    while (pos_ < text_.size() && isSkipped(foldWidth(text_[pos_].unicode()))) ++pos_;
   }
   QStringView text_;
   qsizetype pos_ = 0;
 };
 
-// Only ASCII digits count: full-width digits and other scripts' digits end a number.
+// Only ASCII digits (and their full-width forms, folded before) count: other scripts' digits end a
+// number.
 int digitValue(char16_t c, int base) {
   int value = base;
   if (c >= u'0' && c <= u'9') value = c - u'0';
@@ -204,6 +205,13 @@ constexpr int kPrintedDigits = 15;
 
 }  // namespace
 
+char16_t foldWidth(char16_t c) {
+  if (c >= u'\uFF01' && c <= u'\uFF5E') return char16_t(c - 0xFEE0);  // "０", "．", "ｅ", "＆", ...
+  if (c == u'\u2212') return u'-';                                    // the minus sign
+  if (c == u'\u3000') return u' ';                                    // the ideographic space
+  return c;
+}
+
 double readTypedNumber(QStringView text) {
   Cursor in(text);
   bool negative = false;
@@ -242,6 +250,12 @@ QString formatNumber(double value, Pattern pattern) {
   text += '.';
   text += parts.fraction;
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString shownNumber(double value, Pattern pattern) {
+  QString text = formatNumber(value, pattern);
+  if (text == QLatin1String(".")) text = QStringLiteral("0.");
+  return text;
 }
 
 bool answerMatches(double expected, Pattern pattern, QStringView typed) {

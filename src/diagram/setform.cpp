@@ -1,6 +1,8 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
 #include "app/form.h"
@@ -36,10 +38,18 @@ constexpr FormSpec kSetForm{.name = "SetForm",
 // The drawing screen keeps no copy of its picture: hiding it by program empties the canvas, and
 // whatever was drawn while it was hidden never reached the screen, so showing it starts empty too.
 // A window minimised and restored by the user is hidden and shown spontaneously and keeps its
-// drawing.
-class CanvasKeeper : public QObject {
+// drawing. Closing the window from its title bar leaves the course as "戻る" does: a course
+// without its picture could not go on.
+// The window may be enlarged: the canvas fills it, and the button and the code panel keep their
+// distance from its bottom edge.
+class SetFormEvents : public QObject {
  public:
-  CanvasKeeper(QWidget* window, Canvas* canvas) : QObject(window), canvas_(canvas) {
+  SetFormEvents(QWidget* window, Canvas* canvas, Application& app)
+      : QObject(window), canvas_(canvas), app_(app) {
+    for (const char* name : {"Command1", "Frame1"}) {
+      QWidget* control = findControl<QWidget>(window, QString::fromUtf8(name));
+      bottomControls_.push_back({control, window->height() - control->y()});
+    }
     window->installEventFilter(this);
   }
 
@@ -48,25 +58,39 @@ class CanvasKeeper : public QObject {
     if ((event->type() == QEvent::Hide || event->type() == QEvent::Show) && !event->spontaneous()) {
       canvas_->clearCanvas();
     } else if (event->type() == QEvent::Resize) {
-      canvas_->setGeometry(static_cast<QWidget*>(watched)->rect());
+      const QRect area = static_cast<QWidget*>(watched)->rect();
+      canvas_->setGeometry(area);
+      for (const auto& [control, fromBottom] : bottomControls_)
+        control->move(control->x(), area.height() - fromBottom);
+    } else if (event->type() == QEvent::Close) {
+      event->ignore();
+      app_.returnToStart();
+      return true;
     }
     return false;
   }
 
  private:
   Canvas* canvas_;
+  Application& app_;
+  std::vector<std::pair<QWidget*, int>> bottomControls_;
 };
 
 }  // namespace
 
 QWidget* createSetForm(Application& app) {
   QWidget* window = buildForm(kSetForm);
+  // Unlike the other windows this one may be resized and maximised; the picture scales with it.
+  window->setMinimumSize(window->size());
+  window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  window->setWindowFlag(Qt::WindowMaximizeButtonHint);
 
   auto* canvas = new Canvas(window);
+  canvas->setFont(screenFont());
   canvas->setObjectName(QStringLiteral("canvas"));
   canvas->setGeometry(window->rect());
   canvas->lower();  // under the button and the code panel
-  new CanvasKeeper(window, canvas);
+  new SetFormEvents(window, canvas, app);
 
   // Screen readers get the printed values, one per line, in print order.
   QObject::connect(canvas, &Canvas::textsChanged, window, [window, canvas] {

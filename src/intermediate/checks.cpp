@@ -40,16 +40,8 @@ constexpr AnswerField kBranchCurrentLabels[] = {{"LabelArr2", Expect::Current2, 
                                                 {"LabelArr3", Expect::Current3, Part::Re},
                                                 {"LabelAjj3", Expect::Current3, Part::Im}};
 
-// Screens hidden after the third and the fourth miss, in the order they are hidden.
-constexpr ScreenId kNormali2Fourth[] = {SetForm, Normali2Fuseikai1, NormalEND, Normali2};
-constexpr ScreenId kNormaliHeiFourth[] = {SetForm, NormaliHeiFuseikai1, NormalEND, NormaliHei};
+// Screens hidden after the third miss.
 constexpr ScreenId kNormalAA2Third[] = {Normali, Normali2};
-constexpr ScreenId kNormalAA2Fourth[] = {NormalAA2Fuseikai1, SetForm,   Normali,  Normali2,
-                                         NormalAA,           NormalAA2, NormalEND};
-constexpr ScreenId kNormalAA3Fourth[] = {NormalAA3Fuseikai1, NormalAA3, SetForm, Normali,
-                                         Normali2,           NormalEND};
-constexpr ScreenId kNormalAAHeiFourth[] = {Normali, NormalAAHei, NormalEND, SetForm,
-                                           NormalAAHeiFuseikai1};
 
 constexpr CheckSpec kChecks[] = {
     {.screen = Normali,
@@ -60,30 +52,32 @@ constexpr CheckSpec kChecks[] = {
      .incorrect = NormaliFuseikai1,
      .hasVerdict = true,
      .selection = NormaliFuseikai2},
-    {.screen = Normali2,
-     .computation = Computation::Total,
-     .pattern = Pattern::Zero2,
-     .boxes = kImpedanceBoxes,
-     .correct = NormaliSeikai,
-     .incorrect = Normali2Fuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kImpedanceLabels,
-     .answerOnCorrect = true,
-     .end = NormalEND,
-     .hideAtFourth = kNormali2Fourth},
+    {
+        .screen = Normali2,
+        .computation = Computation::Total,
+        .pattern = Pattern::Zero2,
+        .boxes = kImpedanceBoxes,
+        .correct = NormaliSeikai,
+        .incorrect = Normali2Fuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kImpedanceLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
     // The parallel part alone: zTotal keeps the value of the last whole-circuit check.
-    {.screen = NormaliHei,
-     .computation = Computation::ParallelWithZ1,
-     .pattern = Pattern::Zero2,
-     .boxes = kParallelBoxes,
-     .correct = NormaliHeiSeikai,
-     .incorrect = NormaliHeiFuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kParallelLabels,
-     .end = NormalEND,
-     .hideAtFourth = kNormaliHeiFourth},
+    {
+        .screen = NormaliHei,
+        .computation = Computation::ParallelWithZ1,
+        .pattern = Pattern::Zero2,
+        .boxes = kParallelBoxes,
+        .correct = NormaliHeiSeikai,
+        .incorrect = NormaliHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kParallelLabels,
+        .end = NormalEND,
+    },
     {.screen = NormalAA,
      .computation = Computation::Currents,
      .pattern = Pattern::Zero2,
@@ -102,34 +96,39 @@ constexpr CheckSpec kChecks[] = {
      .followUp = true,
      .answers = kCurrentLabels,
      .end = NormalEND,
-     .hideAtThird = kNormalAA2Third,
-     .hideAtFourth = kNormalAA2Fourth},
-    {.screen = NormalAA3,
-     .computation = Computation::Currents,
-     .pattern = Pattern::Zero2,
-     .boxes = kTotalCurrentBoxes,
-     .correct = NormalAAHeiSeikai,
-     .incorrect = NormalAA3Fuseikai1,
-     .followUp = true,
-     .answers = kTotalCurrentLabels,
-     .answerOnCorrect = true,
-     .end = NormalEND,
-     .hideAtFourth = kNormalAA3Fourth},
-    {.screen = NormalAAHei,
-     .computation = Computation::Currents,
-     .pattern = Pattern::Zero2,
-     .boxes = kBranchCurrentBoxes,
-     .correct = NormalAAHeiSeikai,
-     .incorrect = NormalAAHeiFuseikai1,
-     .followUp = true,
-     .hasVerdict = true,
-     .answers = kBranchCurrentLabels,
-     .answerOnCorrect = true,
-     .end = NormalEND,
-     .hideAtFourth = kNormalAAHeiFourth},
+     .hideAtThird = kNormalAA2Third},
+    {
+        .screen = NormalAA3,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Zero2,
+        .boxes = kTotalCurrentBoxes,
+        .correct = NormalAAHeiSeikai,
+        .incorrect = NormalAA3Fuseikai1,
+        .followUp = true,
+        .answers = kTotalCurrentLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
+    {
+        .screen = NormalAAHei,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Zero2,
+        .boxes = kBranchCurrentBoxes,
+        .correct = NormalAAHeiSeikai,
+        .incorrect = NormalAAHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kBranchCurrentLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
 };
 
 }  // namespace
+
+std::span<const CheckSpec> acChecks() {
+  return kChecks;
+}
 
 const CheckSpec* acCheck(ScreenId screen) {
   for (const CheckSpec& check : kChecks)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "app/screens.h"
 
 namespace kairo {
@@ -9,5 +11,7 @@ struct CheckSpec;
 // The answer check of an exercise screen of the alternating-current course (nullptr for any other
 // screen).
 const CheckSpec* acCheck(ScreenId screen);
+// Every answer check of the course, one per exercise screen.
+std::span<const CheckSpec> acChecks();
 
 }  // namespace kairo

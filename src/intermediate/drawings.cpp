@@ -1,6 +1,7 @@
 #include "intermediate/drawings.h"
 
 #include "app/exercise_state.h"
+#include "calc/expected.h"
 #include "calc/number.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
@@ -43,8 +44,11 @@ void drawParallelPart(Canvas& canvas, ExerciseState& state, const QString& separ
 }
 
 void drawBranchCurrentReview(Canvas& canvas, ExerciseState& state) {
+  // The whole complex current I1, written like the combined impedance of the other review.
+  const Complex i1 = expectedOf(state, Expect::Current1);
   canvas.moveTo(2000, 500);
-  canvas.printItems({"I=", formatNumber(state.current1.im, Pattern::Zero2), "A"});
+  canvas.printItems(
+      {"I=", shownNumber(i1.re, Pattern::Zero2), "+j(", shownNumber(i1.im, Pattern::Zero2), ")A"});
   currentArrow1(canvas);
   branchCurrentArrows(canvas);
   drawParallelPart(canvas, state, QStringLiteral("="));
@@ -54,9 +58,10 @@ void drawTotalCurrentReview(Canvas& canvas, ExerciseState& state) {
   gosei(canvas, state);
   totalCurrentReview(canvas, state, kForeground);
   state.unitText = QStringLiteral("Ω");
+  const Complex z = expectedOf(state, Expect::ZTotal);
   canvas.moveTo(4300, 1400);
-  canvas.printItems({"Z=", formatNumber(state.zTotal.re, Pattern::Hash2), "+j(",
-                     formatNumber(state.zTotal.im, Pattern::Hash2), ")", state.unitText});
+  canvas.printItems({"Z=", shownNumber(z.re, Pattern::Hash2), "+j(",
+                     shownNumber(z.im, Pattern::Hash2), ")", state.unitText});
 }
 
 }  // namespace kairo

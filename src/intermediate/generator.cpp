@@ -56,10 +56,11 @@ void startAcProblem(Application& app) {
   // reactances) is never drawn or written.
   const AcProblem problem = generateProblem(app.random());
   ExerciseState& state = app.state();
+  // No window may go on showing, or checking, the earlier problem.
+  app.beginProblem(ScreenId::Normali);
   Canvas& canvas = app.canvas();
   canvas.clearCanvas();
   state.missCount = 0;
-  app.setMissLabel(ScreenId::Normali, 0);
   state.originX = 1000;
   state.originY = 1000;
   applyProblem(state, problem);

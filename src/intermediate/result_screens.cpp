@@ -63,7 +63,8 @@ constexpr ResultForm kResults[] = {
 
 // ---- Buttons ----
 
-// Leaving NormalAA after its third miss: its answers and count start afresh.
+// Leaving NormalAA after its third miss: its answers and count start afresh, before the next
+// exercise opens with the count it starts from.
 void resetNormalAA(Application& app) {
   app.setMissLabel(NormalAA, 0);
   app.clear(NormalAA, {"txtArr1", "txtAjj1", "txtArr2", "txtAjj2", "txtArr3", "txtAjj3"});
@@ -71,9 +72,9 @@ void resetNormalAA(Application& app) {
 }
 
 void retryCurrents(Application& app, ScreenId self) {
+  resetNormalAA(app);
   app.open(NormalAA2);
   app.hide({NormalAA, self});
-  resetNormalAA(app);
 }
 
 void wire(Application& app, QWidget* form, ScreenId id) {
@@ -93,12 +94,11 @@ void wire(Application& app, QWidget* form, ScreenId id) {
         app.hide({NormaliFuseikai2, Normali});
       });
       onClick(form, "Command2", [&app] {
+        app.state().missCount = 0;
+        app.clear(NormaliHei, {"txtrr", "txtjj", "Labelrr", "Labeljj", "lblA"});
         app.open(NormaliHei);
         app.hide({NormaliFuseikai2, Normali});
         app.canvas().clearCanvas();
-        app.state().missCount = 0;
-        app.setMissLabel(NormaliHei, 0);
-        app.clear(NormaliHei, {"txtrr", "txtjj", "Labelrr", "Labeljj", "lblA"});
         drawParallelPart(app.canvas(), app.state(), QStringLiteral(":"));
       });
       break;
@@ -112,28 +112,27 @@ void wire(Application& app, QWidget* form, ScreenId id) {
       });
       break;
     case NormalAASeikai:
-      onClick(form, "Command1", [&app] {
-        app.open(StartF);
-        app.hide({Normali, SetForm, NormalAA, NormalAA2, NormalAASeikai, Normali2});
-      });
+    case NormalEND:
+      // The course is over, and no window of it stays behind.
+      onClick(form, "Command1", [&app] { app.returnToStart(); });
       break;
     case NormalAAFuseikai2:
       onClick(form, "Command1", [&app] { retryCurrents(app, NormalAAFuseikai2); });
       onClick(form, "Command2", [&app] {
+        resetNormalAA(app);
         app.open(NormalAAHei);
         app.hide({NormalAAFuseikai3, NormalAAFuseikai2, NormalAA});
         app.canvas().clearCanvas();
-        resetNormalAA(app);
         drawBranchCurrentReview(app.canvas(), app.state());
       });
       break;
     case NormalAAFuseikai3:
       onClick(form, "Command1", [&app] { retryCurrents(app, NormalAAFuseikai3); });
       onClick(form, "Command2", [&app] {
+        resetNormalAA(app);
         app.open(NormalAA3);
         app.hide({NormalAAFuseikai3, NormalAA});
         app.canvas().clearCanvas();
-        resetNormalAA(app);
         drawTotalCurrentReview(app.canvas(), app.state());
       });
       break;
@@ -145,13 +144,6 @@ void wire(Application& app, QWidget* form, ScreenId id) {
         drawWholeCircuit(app.canvas(), app.state(), QStringLiteral("z"), QStringLiteral("="));
         app.hide({NormalAAHei, NormalAAHeiSeikai, NormalAA});
         currentArrows(app.canvas());
-      });
-      break;
-    case NormalEND:
-      onClick(form, "Command1", [&app] {
-        // Every window goes, the start screen included, so it is opened after the others close.
-        app.screens().hideAllButHard();
-        app.open(StartF);
       });
       break;
     default:

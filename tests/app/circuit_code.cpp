@@ -136,6 +136,16 @@ class CircuitCode : public QObject {
                                           "-",
                                           "-",
                                           "-"};
+    // Typed with the input method on: full-width characters read as their ASCII forms.
+    QTest::newRow("full-width") << "３２１３ａ４５１"
+                                << QStringList{"source 30 3",
+                                               "element 1 kind 2 value 10 x -10 [2 a] Z1:",
+                                               "element 2 kind 1 value 40 x 0 [1 4] Z2:",
+                                               "element 3 kind 3 value 5 x 50 [3 5] Z3:",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "finish intermediate 2"};
     QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("source only") << "x" << QStringList{"source 0 0"};
     // A short code without a resistor needs no circuit class: the odd kind is just skipped.
@@ -206,7 +216,6 @@ class CircuitCode : public QObject {
     QTest::newRow("letter beside resistor") << "51x1";
     QTest::newRow("letter, complete") << "5x225532";
     QTest::newRow("upper-case tenth kind") << "5A2255a2";
-    QTest::newRow("full-width digit") << QString::fromUtf8("5\xEF\xBC\x91") + "11aaa1";
     QTest::newRow("blank kind, complete") << "52 3456a2";
     // A resistor in a code too short to hold the three kinds.
     QTest::newRow("one resistor") << "51";
@@ -217,6 +226,7 @@ class CircuitCode : public QObject {
     QTest::newRow("capacitor, zero") << "51211052";
     QTest::newRow("capacitor, letter") << "5233x55";
     QTest::newRow("capacitor, upper-case A") << "5222A11";
+    QTest::newRow("capacitor, full-width A") << "5222Ａ11";
     // Complete codes without an answer: resonant branches, a zero combined impedance, zero
     // branches.
     QTest::newRow("2 uF with 5 mH") << "51235252";

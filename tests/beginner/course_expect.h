@@ -19,11 +19,12 @@ struct Problem {
   int r1, r2, r3, e;
   bool operator==(const Problem&) const = default;
 
-  // R = R1 + R2·R3 / (R2 + R3); I1 = E / R; I2 = I1 · R2 / (R2 + R3); I3 = I1 · R3 / (R2 + R3)
+  // R = R1 + R2·R3 / (R2 + R3); I1 = E / R; each branch takes the other's share of I1:
+  // I2 = I1 · R3 / (R2 + R3), I3 = I1 · R2 / (R2 + R3).
   Fraction total() const { return {1LL * r1 * (r2 + r3) + 1LL * r2 * r3, r2 + r3}; }
   Fraction parallel() const { return {1LL * r2 * r3, r2 + r3}; }
   Fraction current(int k) const {
-    return {1LL * e * (k == 1 ? r2 + r3 : k == 2 ? r2 : r3), total().num};
+    return {1LL * e * (k == 1 ? r2 + r3 : k == 2 ? r3 : r2), total().num};
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/exercise_state.h"
 #include "calc/complex.h"
+#include "calc/expected.h"
 #include "calc/number.h"
 #include "support/test_main.h"
 
@@ -49,33 +50,32 @@ std::string digits(Int n) {
   return text;
 }
 
-// num / den (den > 0) rounded half away from zero to hundredths, written as "0.##" writes it.
-std::string zero2Text(Int num, Int den) {
+// num / den (den > 0) rounded half away from zero to hundredths, written as "0.##" writes it, or
+// as "#.##" (no zero before the full stop) when `hash`.
+std::string hundredthsText(Int num, Int den, bool hash = false) {
   const bool negative = num < 0;
   const Int magnitude = negative ? -num : num;
   const Int hundredths = (200 * magnitude + den) / (2 * den);
   std::string text = negative && hundredths != 0 ? "-" : "";
-  text += digits(hundredths / 100) + ".";
+  if (!hash || hundredths >= 100) text += digits(hundredths / 100);
+  text += ".";
   const int cents = static_cast<int>(hundredths % 100);
   if (cents != 0) text += static_cast<char>('0' + cents / 10);
   if (cents % 10 != 0) text += static_cast<char>('0' + cents % 10);
   return text;
 }
 
-// One element: its scaled exact impedance and the impedance the checks build from the state.
-struct Element {
-  Gauss scaled;
-  Complex z;
-};
-Element element(int kind, int value) {
-  switch (kind) {
-    case 1:
-      return {{kScale * 10 * value, 0}, {10.0 * value, 0.0}};
-    case 2:
-      return {{0, -kScale * 100 / value}, {0.0, kairo::capacitorReactance(value)}};
-    default:
-      return {{0, kScale * 10 * value}, {0.0, kairo::coilReactance(value)}};
-  }
+// One element as the generators write it into the state, and its scaled exact impedance.
+Gauss place(kairo::ExerciseState& s, int k, int kind, int value) {
+  s.kind(k) = kind;
+  s.resistance(k) = kind == 1 ? 10 * value : 0;
+  if (kind != 1) s.lcValue(k) = value;
+  s.reactance(k) = kind == 1   ? 0.0
+                   : kind == 2 ? kairo::capacitorReactance(value)
+                               : kairo::coilReactance(value);
+  if (kind == 1) return {kScale * 10 * value, 0};
+  if (kind == 2) return {0, -kScale * 100 / value};
+  return {0, kScale * 10 * value};
 }
 
 }  // namespace
@@ -84,17 +84,21 @@ class SweepTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Every intermediate circuit at every source voltage: the answers the checks compute in double
-  // and show under "0.##" are the exact answers rounded.
+  // Every circuit of both courses at every source voltage: the answers the checks expect, shown
+  // as the course's pattern writes them, are the exact answers rounded. The references are
+  // worked out here in exact fractions of the divider: each branch takes the other's share.
   void everyCircuitRoundsLikeExactArithmetic() {
     QElapsedTimer timer;
     timer.start();
     int parallelResonances = 0, zeroTotals = 0, compared = 0, wrongNoValue = 0;
     QStringList mismatches;
     int mismatchCount = 0;
-    auto check = [&](const QString& got, Int num, Int den, const char* what, int circuit, int e) {
+    bool hash = false;
+    auto check = [&](double value, Int num, Int den, const char* what, int circuit, int e) {
       ++compared;
-      const std::string want = zero2Text(num, den);
+      const QString got =
+          kairo::formatNumber(value, hash ? kairo::Pattern::Hash2 : kairo::Pattern::Zero2);
+      const std::string want = hundredthsText(num, den, hash);
       if (got == QLatin1String(want.data(), static_cast<qsizetype>(want.size()))) return;
       if (++mismatchCount <= 10)
         mismatches << QStringLiteral("circuit %1 E=%2 %3: got %4, exact %5")
@@ -102,73 +106,57 @@ class SweepTest : public QObject {
                           .arg(e)
                           .arg(QLatin1String(what), got, QString::fromStdString(want));
     };
-    auto format = [](double x) { return kairo::formatNumber(x, kairo::Pattern::Zero2); };
 
-    for (int circuit = 0; circuit < 27000; ++circuit) {
-      // circuit = kinds (3 base-3 digits) × values (3 base-10 digits), position 1 first.
-      const int kinds = circuit / 1000, values = circuit % 1000;
-      const Element e1 = element(kinds / 9 + 1, values / 100 + 1);
-      const Element e2 = element(kinds / 3 % 3 + 1, values / 10 % 10 + 1);
-      const Element e3 = element(kinds % 3 + 1, values % 10 + 1);
-
-      const Complex z23Sum = kairo::add(e2.z, e3.z);
-      const Complex z23Product = kairo::product(e2.z, e3.z);
-      const auto z23Parallel = kairo::devide(z23Sum, z23Product);
-      const Gauss sum = e2.scaled + e3.scaled;
-      if (sum.isZero()) {
-        ++parallelResonances;
-        if (z23Parallel) ++wrongNoValue;
-        continue;
-      }
-      if (!z23Parallel) {
-        ++wrongNoValue;
-        continue;
-      }
-      // z23Parallel = a2 a3 / (2520 S) and zTotal = (a1 S + a2 a3) / (2520 S), S = a2 + a3.
-      const Gauss prod = e2.scaled * e3.scaled;
-      const Gauss scaledSum = kScale * sum;
-      const ExactQuotient parallel = quotient(prod, scaledSum);
-      check(format(z23Parallel->re), parallel.re, parallel.den, "z23Parallel.re", circuit, 0);
-      check(format(z23Parallel->im), parallel.im, parallel.den, "z23Parallel.im", circuit, 0);
-
-      const Complex zTotal = kairo::add(e1.z, *z23Parallel);
-      const Gauss totalNumerator = e1.scaled * sum + prod;
-      const ExactQuotient total = quotient(totalNumerator, scaledSum);
-      check(format(zTotal.re), total.re, total.den, "zTotal.re", circuit, 0);
-      check(format(zTotal.im), total.im, total.den, "zTotal.im", circuit, 0);
-
-      if (totalNumerator.isZero()) {
-        ++zeroTotals;
-        for (int e = 10; e <= 100; e += 10)
-          if (kairo::devide(zTotal, {double(e), 0})) ++wrongNoValue;
-        continue;
-      }
-      // I1 = E·2520·S / N, I2 = I1·z2/S = E·2520·a2 / N, I3 = E·2520·a3 / N; computed for E = 1
-      // and scaled, since E only multiplies the numerators.
-      const ExactQuotient i1 = quotient(scaledSum, totalNumerator);
-      const ExactQuotient i2 = quotient(kScale * e2.scaled, totalNumerator);
-      const ExactQuotient i3 = quotient(kScale * e3.scaled, totalNumerator);
-      const auto divider2 = kairo::devide(z23Sum, e2.z);
-      const auto divider3 = kairo::devide(z23Sum, e3.z);
-      if (!divider2 || !divider3) {
-        ++wrongNoValue;
-        continue;
-      }
+    // The beginner course's three resistors (circuits 0..999, "#.##"), then every intermediate
+    // circuit: kinds (3 base-3 digits) × values (3 base-10 digits), position 1 first.
+    for (int index = 0; index < 1000 + 27000; ++index) {
+      hash = index < 1000;
+      const int circuit = hash ? index : index - 1000;
+      const int kinds = hash ? 0 : circuit / 1000, values = circuit % 1000;
+      kairo::ExerciseState s;
+      const Gauss a1 = place(s, 1, kinds / 9 + 1, values / 100 + 1);
+      const Gauss a2 = place(s, 2, kinds / 3 % 3 + 1, values / 10 % 10 + 1);
+      const Gauss a3 = place(s, 3, kinds % 3 + 1, values % 10 + 1);
+      const Gauss sum = a2 + a3;
+      const Gauss prod = a2 * a3;
+      const Gauss totalNumerator = a1 * sum + prod;
       for (int e = 10; e <= 100; e += 10) {
-        const auto current1 = kairo::devide(zTotal, {double(e), 0});
-        if (!current1) {
+        s.voltageE = e;
+        const std::optional<kairo::ExerciseState> answers = kairo::solved(s);
+        if (sum.isZero() || totalNumerator.isZero()) {
+          if (answers) ++wrongNoValue;
+          continue;
+        }
+        if (!answers) {
           ++wrongNoValue;
           continue;
         }
-        const Complex current2 = kairo::product(*current1, *divider2);
-        const Complex current3 = kairo::product(*current1, *divider3);
-        check(format(current1->re), e * i1.re, i1.den, "current1.re", circuit, e);
-        check(format(current1->im), e * i1.im, i1.den, "current1.im", circuit, e);
-        check(format(current2.re), e * i2.re, i2.den, "current2.re", circuit, e);
-        check(format(current2.im), e * i2.im, i2.den, "current2.im", circuit, e);
-        check(format(current3.re), e * i3.re, i3.den, "current3.re", circuit, e);
-        check(format(current3.im), e * i3.im, i3.den, "current3.im", circuit, e);
+        // z23Parallel = a2 a3 / (2520 S) and zTotal = (a1 S + a2 a3) / (2520 S), S = a2 + a3.
+        const Gauss scaledSum = kScale * sum;
+        const ExactQuotient parallel = quotient(prod, scaledSum);
+        const ExactQuotient total = quotient(totalNumerator, scaledSum);
+        // I1 = E·2520·S / N; I2 = I1·z3/S = E·2520·a3 / N; I3 = I1·z2/S = E·2520·a2 / N.
+        const ExactQuotient i1 = quotient(e * scaledSum, totalNumerator);
+        const ExactQuotient i2 = quotient(e * kScale * a3, totalNumerator);
+        const ExactQuotient i3 = quotient(e * kScale * a2, totalNumerator);
+        const struct {
+          const char* what;
+          kairo::Complex got;
+          ExactQuotient want;
+        } rows[] = {{"z23Parallel", answers->z23Parallel, parallel},
+                    {"zTotal", answers->zTotal, total},
+                    {"current1", answers->current1, i1},
+                    {"current2", answers->current2, i2},
+                    {"current3", answers->current3, i3}};
+        for (const auto& row : rows) {
+          check(row.got.re, row.want.re, row.want.den, row.what, index, e);
+          if (!hash) check(row.got.im, row.want.im, row.want.den, row.what, index, e);
+        }
       }
+      if (sum.isZero())
+        ++parallelResonances;
+      else if (totalNumerator.isZero())
+        ++zeroTotals;
     }
     qInfo("%d answers compared in %lld ms", compared, static_cast<long long>(timer.elapsed()));
 

@@ -50,8 +50,19 @@ class TypedNumberTest : public QObject {
     QTest::newRow("lone minus") << "-" << 0.0;
     QTest::newRow("minus zero") << "-0" << 0.0;
     QTest::newRow("double sign") << "--1" << 0.0;
-    QTest::newRow("full-width digits") << "３５" << 0.0;
-    QTest::newRow("digit then full-width") << "3５" << 3.0;
+    // Full-width forms typed with the input method on read as their ASCII forms; other scripts'
+    // digits still end a number.
+    QTest::newRow("full-width digits") << "３５" << 35.0;
+    QTest::newRow("digit then full-width") << "3５" << 35.0;
+    QTest::newRow("full-width answer") << "０．７１" << 0.71;
+    QTest::newRow("full-width with unit") << "１２．５Ω" << 12.5;
+    QTest::newRow("full-width signs") << "－１＋" << -1.0;
+    QTest::newRow("minus sign") << "−3.5" << -3.5;
+    QTest::newRow("full-width exponent") << "２Ｅ２ｄ" << 200.0;
+    QTest::newRow("full-width hex") << "＆ｈ１Ｆ" << 31.0;
+    QTest::newRow("ideographic space") << "１　２" << 12.0;
+    QTest::newRow("full-width comma stops") << "１２，５" << 12.0;
+    QTest::newRow("arabic-indic digit") << "٣" << 0.0;
     QTest::newRow("emoji") << "😀12" << 0.0;
     QTest::newRow("digits then emoji") << "12😀3" << 12.0;
     QTest::newRow("nul") << QString(QChar(0)) + "5" << 0.0;

@@ -36,8 +36,9 @@ inline AcAnswers answersFor(std::array<int, 3> kinds, std::array<int, 3> values,
   a.total = z[0] + a.parallel;
   if (std::abs(a.total) < 1e-9) return a;
   a.i1 = volts / a.total;
-  a.i2 = a.i1 * z[1] / sum;
-  a.i3 = a.i1 * z[2] / sum;
+  // Each branch takes the other branch's share of the total current.
+  a.i2 = a.i1 * z[2] / sum;
+  a.i3 = a.i1 * z[1] / sum;
   a.defined = true;
   return a;
 }

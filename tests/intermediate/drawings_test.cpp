@@ -40,14 +40,34 @@ class AcDrawings : public QObject {
     QCOMPARE(branches.printedTexts(), QStringList{"Z2: 2 mH"});
   }
 
-  // The total-current review writes Z with "#.##": no zero before the full stop.
-  void totalCurrentReviewSmallParts() {
+  // The reviews print the values of the circuit on the drawing, whatever an earlier check left:
+  // the whole complex current, and Z with "#.##", a part that rounds to zero as "0.".
+  void reviewTexts_data() {
+    QTest::addColumn<QList<int>>("circuit");  // kinds, values, volts
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("impedance");
+    QTest::newRow("10 uF, 20 Ω, 2 mH: Z = 10")
+        << QList<int>{2, 1, 3, 10, 20, 2, 50} << "I=5.+j(0.)A"
+        << "Z=10.+j(0.)Ω";
+    QTest::newRow("50 Ω, 4 uF, 7 mH") << QList<int>{1, 2, 3, 50, 4, 7, 100} << "I=1.25+j(0.97)A"
+                                      << "Z=50.+j(-38.89)Ω";
+    QTest::newRow("small parts") << QList<int>{2, 1, 3, 10, 100, 1, 10} << "I=10.+j(1.)A"
+                                 << "Z=.99+j(-.1)Ω";
+  }
+  void reviewTexts() {
+    QFETCH(QList<int>, circuit);
+    QFETCH(QString, current);
+    QFETCH(QString, impedance);
     ExerciseState s;
-    s.voltageE = 30;
-    s.zTotal = {0.5, -0.254};
-    Canvas canvas;
-    drawTotalCurrentReview(canvas, s);
-    QCOMPARE(canvas.printedTexts().last(), QStringLiteral("Z=.5+j(-.25)Ω"));
+    setCircuit(s, {circuit[0], circuit[1], circuit[2]}, {circuit[3], circuit[4], circuit[5]},
+               circuit[6]);
+    s.zTotal = {1, 2};
+    s.current1 = {3, 4};
+    Canvas branch, total;
+    drawBranchCurrentReview(branch, s);
+    drawTotalCurrentReview(total, s);
+    QCOMPARE(branch.printedTexts().first(), current);
+    QCOMPARE(total.printedTexts().last(), impedance);
   }
 };
 

@@ -9,7 +9,6 @@ using namespace kairo;
 using namespace kairo::test;
 using enum ScreenId;
 
-
 namespace {
 
 // The 50 Ω / 4 µF / 7 mH / 100 V circuit, run up to a second-chance exercise.
@@ -61,13 +60,13 @@ class IntermediateMisses : public QObject {
                                << QStringList{"Labelrr=0.", "Labeljj=-38.89"};
     QTest::newRow("NormalAA2") << NormalAA2 << NormalAA2Fuseikai1
                                << QStringList{"LabelArr1=1.25",  "LabelAjj1=0.97",
-                                              "LabelArr2=-0.69", "LabelAjj2=-0.54",
-                                              "LabelArr3=1.94",  "LabelAjj3=1.51"};
+                                              "LabelArr2=1.94",  "LabelAjj2=1.51",
+                                              "LabelArr3=-0.69", "LabelAjj3=-0.54"};
     QTest::newRow("NormalAA3") << NormalAA3 << NormalAA3Fuseikai1
                                << QStringList{"LabelArr1=1.25", "LabelAjj1=0.97"};
     QTest::newRow("NormalAA並") << NormalAAHei << NormalAAHeiFuseikai1
-                                << QStringList{"LabelArr2=-0.69", "LabelAjj2=-0.54",
-                                               "LabelArr3=1.94", "LabelAjj3=1.51"};
+                                << QStringList{"LabelArr2=1.94", "LabelAjj2=1.51",
+                                               "LabelArr3=-0.69", "LabelAjj3=-0.54"};
   }
 
   // The third miss shows the answer and opens NormalEND over the exercise; the fourth leaves

@@ -23,23 +23,86 @@ void replay(Driver& d, const QString& code) {
   d.click(ScreenId::StartF, "Command5");
 }
 
-// The two branches are equal, so the currents the two branch rows ask for are the same whichever
-// way the total current is split.
 struct Circuit {
   double e;
   Cx z1, z2, z3;
   Cx total() const { return z1 + z2 * z3 / (z2 + z3); }
   Cx i1() const { return e / total(); }
-  Cx i2() const { return i1() * z2 / (z2 + z3); }
-  Cx i3() const { return i1() * z3 / (z2 + z3); }
+  // Each branch takes the other branch's share of the total current.
+  Cx i2() const { return i1() * z3 / (z2 + z3); }
+  Cx i3() const { return i1() * z2 / (z2 + z3); }
+};
+
+// The answers of a beginner screen (one part each) or an intermediate one (real, imaginary).
+struct Worked {
+  QStringList impedance;
+  QStringList currents;  // I1, I2, I3 (beginner) or I1 re, im, I2 re, im, I3 re, im
+  bool right;
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Worked)
 
 class ReplayCourses : public QObject {
   Q_OBJECT
 
  private slots:
+  // Worked values of the physics, typed as a student types them (full-width forms included)
+  // into the windows of a replayed problem: the combined value, then the currents, which the old
+  // rule with the branches exchanged no longer passes.
+  void workedAnswers_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<Worked>("worked");
+    const QStringList seventy{"70"};
+    QTest::newRow("50 30 60 Ω, 50 V") << "51115361" << Worked{seventy, {".71", ".48", ".24"}, true};
+    QTest::newRow("branches exchanged")
+        << "51115361" << Worked{seventy, {".71", ".24", ".48"}, false};
+    QTest::newRow("full-width") << "５１１１５３６１"
+                                << Worked{{"７０．０"}, {"０．７１", "．４８", "0.24"}, true};
+    QTest::newRow("20 40 10 Ω, 90 V")
+        << "91112411" << Worked{{"28"}, {"3.21", "0.64", "2.57"}, true};
+    QTest::newRow("100 100 10 Ω, 10 V")
+        << "1111aa11" << Worked{{"109.09"}, {".09", ".01", ".08"}, true};
+    QTest::newRow("10 20 30 Ω, 60 V")
+        << "61111231" << Worked{{"22"}, {"2.73", "1.64", "1.09"}, true};
+    const QStringList z{"50", "-38.89"};
+    QTest::newRow("50 Ω, 4 µF, 7 mH, 100 V")
+        << "a1235472" << Worked{z, {"1.25", "0.97", "1.94", "1.51", "-0.69", "-0.54"}, true};
+    QTest::newRow("the same, branches exchanged")
+        << "a1235472" << Worked{z, {"1.25", "0.97", "-0.69", "-0.54", "1.94", "1.51"}, false};
+    QTest::newRow("10 uF, 20 Ω, 2 mH, 50 V: Z = 10")
+        << "5213a222" << Worked{{"10", "0"}, {"5", "0", "2.5", "2.5", "2.5", "-2.5"}, true};
+  }
+  void workedAnswers() {
+    QFETCH(QString, code);
+    QFETCH(Worked, worked);
+    Application app;
+    Driver d(app);
+    app.start();
+    replay(d, code);
+    const bool beginner = worked.impedance.size() == 1;
+    const ScreenId first = beginner ? ScreenId::EasyR1 : ScreenId::Normali;
+    const ScreenId currents = beginner ? ScreenId::EasyA : ScreenId::NormalAA;
+    const QStringList impedanceBoxes =
+        beginner ? QStringList{"txtZR"} : QStringList{"txtrr", "txtjj"};
+    const QStringList currentBoxes =
+        beginner ? QStringList{"txtArr1", "txtArr2", "txtArr3"}
+                 : QStringList{"txtArr1", "txtAjj1", "txtArr2", "txtAjj2", "txtArr3", "txtAjj3"};
+    for (int k = 0; k < impedanceBoxes.size(); ++k)
+      d.type(first, qPrintable(impedanceBoxes[k]), worked.impedance[k]);
+    d.click(first, beginner ? "cmdKaitou" : "cmdkaitou");
+    const ScreenId impedanceRight = beginner ? ScreenId::EasyRSeikai : ScreenId::NormaliSeikai;
+    QVERIFY(d.visible(impedanceRight));
+    d.click(impedanceRight, "Command1");
+    for (int k = 0; k < currentBoxes.size(); ++k)
+      d.type(currents, qPrintable(currentBoxes[k]), worked.currents[k]);
+    d.click(currents, "cmdkaitou");
+    QCOMPARE(d.visible(beginner ? ScreenId::EasyASeikai : ScreenId::NormalAASeikai), worked.right);
+    QCOMPARE(d.visible(beginner ? ScreenId::EasyAFuseikai1 : ScreenId::NormalAAFuseikai1),
+             !worked.right);
+  }
+
   void beginnerCode() {
     Application app;
     Driver d(app);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -37,11 +39,20 @@ class Driver {
     }
     QTest::mouseClick(widget, Qt::LeftButton);
   }
-  // Replaces a box's text by typing.
+  // Replaces a box's text by typing: keys for ASCII, and what is not on the keys (full-width
+  // forms, the ideographic space) committed by the input method, as a Japanese student types it.
   void type(ScreenId id, const char* box, const QString& text) {
     QLineEdit* edit = control<QLineEdit>(id, box);
     edit->clear();
-    QTest::keyClicks(edit, text);
+    for (QChar c : text) {
+      if (c.unicode() < 128) {
+        QTest::keyClicks(edit, QString(c));
+      } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString(c));
+        QCoreApplication::sendEvent(edit, &commit);
+      }
+    }
   }
   QString text(ScreenId id, const char* name) { return app_.text(id, QString::fromUtf8(name)); }
   bool visible(ScreenId id) { return app_.screens().isVisible(id); }
