@@ -10,7 +10,10 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -18,6 +21,14 @@
 
 namespace kairo {
 namespace {
+
+// The screens were laid out for a Japanese font whose lines are about one em apart; the fallback
+// fonts have far taller default line spacing, so lines are set at a fixed pitch of the em size.
+constexpr double kLinePitch = 1.2;       // between baselines, in ems
+constexpr double kFirstBaseline = 0.92;  // from the top, in ems
+constexpr double kLastDescent = 0.14;    // below the last baseline, in ems
+
+void finish(QWidget* container);
 
 constexpr double kDefaultPoints = 9.0;
 
@@ -145,6 +156,10 @@ QWidget* buildForm(const FormSpec& layout) {
   else
     form->resize(size);
   form->setFixedSize(size);
+  // A window of fixed size has nothing to maximise.
+  form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
   applyBackground(form, layout.background);
 
   QHash<QString, QWidget*> containers;
@@ -166,12 +181,136 @@ QWidget* buildForm(const FormSpec& layout) {
       previousFocus = widget;
     }
   }
+  finish(form);
   // Enter in an answer box presses the window's answer check, as the student expects.
   if (auto* button = qobject_cast<QPushButton*>(checkButton))
     for (QLineEdit* box : boxes)
       QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
   return form;
 }
+
+namespace {
+
+// Where the text of an answer box stands: its baseline, in the box's coordinates, computed the way
+// the line edit places it (vertically centred in its contents).
+int boxBaseline(QLineEdit* box) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.rect = box->rect();
+  option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+  option.state |= QStyle::State_Sunken;
+  const QRect contents = box->style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                             .marginsRemoved(box->textMargins());
+  const QFontMetrics metrics(box->font());
+  return contents.y() + (contents.height() - metrics.height() + 1) / 2 + metrics.ascent();
+}
+
+QList<QWidget*> controlsOf(QWidget* container) {
+  QList<QWidget*> controls;
+  for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!child->objectName().isEmpty() && child->objectName() != QLatin1String("background"))
+      controls << child;
+  return controls;
+}
+
+// How far `control` may reach right and down before it meets another control or the edge.
+int roomRight(const QWidget* control, const QList<QWidget*>& siblings, const QRect& inner) {
+  const QRect r = control->geometry();
+  int room = inner.right() + 1 - r.left();
+  for (const QWidget* s : siblings) {
+    const QRect o = s->geometry();
+    if (s != control && o.top() <= r.bottom() && o.bottom() >= r.top() && o.left() >= r.right())
+      room = std::min(room, o.left() - r.left());
+  }
+  return room;
+}
+int roomBelow(const QWidget* control, const QList<QWidget*>& siblings, const QRect& inner) {
+  const QRect r = control->geometry();
+  int room = inner.bottom() + 1 - r.top();
+  for (const QWidget* s : siblings) {
+    const QRect o = s->geometry();
+    if (s != control && o.left() <= r.right() && o.right() >= r.left() && o.top() >= r.bottom())
+      room = std::min(room, o.top() - r.top());
+  }
+  return room;
+}
+
+// The layout tables place every control to the twip for a font the machine may not have. Here
+// each window is finished for the fonts it got: controls stay inside their container (moved in,
+// or narrowed where moving cannot help); labels on a row with an answer box share the box's
+// baseline; a label with room for one line does not wrap and takes the width its text needs; a
+// text that needs more height takes it from the free space below. So labels keep the size of
+// their font and formulas and sentences read whole.
+void finish(QWidget* container) {
+  const QList<QWidget*> controls = controlsOf(container);
+  QRect inner = container->rect();
+  if (qobject_cast<QGroupBox*>(container)) inner.adjust(1, 1, -1, -1);  // the frame's border
+  for (QWidget* control : controls) {
+    QRect r = control->geometry();
+    const int overflow = r.right() - inner.right();
+    if (overflow > 0) {
+      const int shift = std::min(overflow, r.left() - inner.left());
+      r.translate(-shift, 0);
+      r.setRight(std::min(r.right(), inner.right()));
+      control->setGeometry(r);
+    }
+    if (qobject_cast<QGroupBox*>(control)) finish(control);
+  }
+  for (QWidget* control : controls) {
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (!box) continue;
+    const int baseline = box->y() + boxBaseline(box);
+    for (QWidget* other : controls)
+      if (auto* label = qobject_cast<FitLabel*>(other); label && label->y() == box->y())
+        label->setFirstBaseline(baseline - label->y());
+  }
+  for (QWidget* control : controls) {
+    auto* label = qobject_cast<FitLabel*>(control);
+    if (!label || label->text().isEmpty()) continue;
+    label->setWordWrap(false);
+    QRect r = label->geometry();
+    const int width = int(std::ceil(label->neededSize(1e6).width()));
+    if (width > r.width()) {
+      // A short label meets the label beside it: that one moves along, when it has room.
+      const int missing = width - roomRight(label, controls, inner);
+      for (QWidget* other : controls) {
+        if (missing <= 0 || !qobject_cast<FitLabel*>(other) || other == label) continue;
+        const QRect o = other->geometry();
+        if (o.top() <= r.bottom() && o.bottom() >= r.top() &&
+            o.left() == r.left() + roomRight(label, controls, inner) &&
+            roomRight(other, controls, inner) - o.width() >= missing)
+          other->move(o.left() + missing, o.top());
+      }
+    }
+    int room = roomRight(label, controls, inner);
+    if (width > room) {
+      // Or it steps left into free space.
+      int left = inner.left();
+      for (const QWidget* other : controls) {
+        const QRect o = other->geometry();
+        if (other != label && o.top() <= r.bottom() && o.bottom() >= r.top() &&
+            o.right() < r.left())
+          left = std::max(left, o.right() + 1);
+      }
+      const int shift = std::min(width - room, r.left() - left);
+      r.translate(-shift, 0);
+      label->setGeometry(r);
+      room += shift;
+    }
+    if (width <= room) {
+      r.setWidth(std::max(r.width(), width));
+    } else {
+      label->setWordWrap(true);  // more than a line: it wraps within its own width
+    }
+    label->setGeometry(r);
+    const int height = int(std::ceil(label->neededSize(r.width()).height()));
+    if (height > r.height()) r.setHeight(std::min(height, roomBelow(label, controls, inner)));
+    label->setGeometry(r);
+  }
+}
+
+}  // namespace
 
 void onClick(QWidget* form, const char* button, std::function<void()> handler) {
   auto* widget = form->findChild<QAbstractButton*>(QString::fromUtf8(button));
@@ -181,23 +320,57 @@ void onClick(QWidget* form, const char* button, std::function<void()> handler) {
 
 namespace {
 
-// The screens were laid out for a Japanese font whose lines are about one em apart; the fallback
-// fonts have far taller default line spacing, so lines are set at a fixed pitch of the em size.
-constexpr double kLinePitch = 1.2;       // between baselines, in ems
-constexpr double kFirstBaseline = 0.92;  // from the top, in ems
-constexpr double kLastDescent = 0.14;    // below the last baseline, in ems
+constexpr char16_t kIdeographicSpace = u'\u3000';
+constexpr char16_t kWordJoiner = u'\u2060';
+
+// A formula such as "ω=１０＾4rad/s" reads as one piece: no line may break inside it.
+bool continuesFormula(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+         (u >= u'\uFF10' && u <= u'\uFF19') || u == u'=' || u == u'\uFF1D' || u == u'^' ||
+         u == u'\uFF3E' || u == u'/' || u == u' ';
+}
+
+// The text as it is laid out. Formulas are glued together; trailing ideographic spaces (filler)
+// are dropped, and in a wrapping label a run of them after a sentence (filler that starts the
+// next sentence on a new line in the font the screens were drawn for) becomes that line break.
+QString layoutText(const QString& text, bool wrap) {
+  QString out;
+  out.reserve(text.size() + 16);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'ω') {
+      out += text[i];
+      for (++i; i < text.size() && continuesFormula(text[i]); ++i)
+        out += QString(kWordJoiner) + (text[i] == u' ' ? QChar(0x00A0) : text[i]);
+      --i;
+      continue;
+    }
+    if (text[i] == kIdeographicSpace) {
+      qsizetype end = i;
+      while (end < text.size() && text[end] == kIdeographicSpace) ++end;
+      if (end == text.size()) break;
+      if (wrap && i > 0 && text[i - 1] == u'。') {
+        out += QChar::LineSeparator;
+        i = end - 1;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
 
 struct LaidOut {
   std::vector<std::pair<QTextLine, double>> lines;  // line and its baseline
   double height = 0;
 };
 
-LaidOut layOut(QTextLayout& layout, const QFont& font, double width) {
+LaidOut layOut(QTextLayout& layout, const QFont& font, double width, double firstBaseline) {
   const double em = QFontInfo(font).pixelSize();
   layout.setFont(font);
   LaidOut result;
   layout.beginLayout();
-  double baseline = kFirstBaseline * em;
+  double baseline = firstBaseline >= 0 ? firstBaseline : kFirstBaseline * em;
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(width);
     result.lines.emplace_back(line, baseline);
@@ -216,42 +389,86 @@ struct FitLabel::Fitted {
   QFont font;
   int alignment = 0;
   bool wrap = false;
+  double firstBaseline = -1;
   QTextLayout layout;
   LaidOut laid;
+  double points = 0;
 };
 
-void FitLabel::paintEvent(QPaintEvent*) {
+void FitLabel::setFirstBaseline(double y) {
+  firstBaseline_ = y;
+  update();
+}
+
+const FitLabel::Fitted& FitLabel::fitted() const {
   const QString shown = text();
-  if (shown.isEmpty()) return;
   const QRectF area = contentsRect();
-  if (!fitted_ || fitted_->text != shown || fitted_->area != area.size() ||
-      fitted_->font != font() || fitted_->alignment != int(alignment()) ||
-      fitted_->wrap != wordWrap()) {
-    fitted_ = std::make_shared<Fitted>();
-    fitted_->text = shown;
-    fitted_->area = area.size();
-    fitted_->font = font();
-    fitted_->alignment = int(alignment());
-    fitted_->wrap = wordWrap();
-    QTextLayout& layout = fitted_->layout;
-    layout.setText(shown);
-    QTextOption option(alignment());
-    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                  : QTextOption::NoWrap);
-    layout.setTextOption(option);
-    QFont font = this->font();
-    // Shrink only as far as needed, never below a legible size.
-    fitted_->laid = layOut(layout, font, area.width());
-    for (double points = font.pointSizeF() - 0.5;
-         fitted_->laid.height > area.height() && points >= 6.0; points -= 0.5) {
-      font.setPointSizeF(points);
-      fitted_->laid = layOut(layout, font, area.width());
-    }
+  if (fitted_ && fitted_->text == shown && fitted_->area == area.size() &&
+      fitted_->font == font() && fitted_->alignment == int(alignment()) &&
+      fitted_->wrap == wordWrap() && fitted_->firstBaseline == firstBaseline_)
+    return *fitted_;
+  fitted_ = std::make_shared<Fitted>();
+  fitted_->text = shown;
+  fitted_->area = area.size();
+  fitted_->font = font();
+  fitted_->alignment = int(alignment());
+  fitted_->wrap = wordWrap();
+  fitted_->firstBaseline = firstBaseline_;
+  QTextLayout& layout = fitted_->layout;
+  layout.setText(layoutText(shown, wordWrap()));
+  QTextOption option(alignment());
+  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  layout.setTextOption(option);
+  QFont font = this->font();
+  // The builder gives every label room for its text; a text that still does not fit (another
+  // font, a count grown long) shrinks only as far as needed, never below a legible size.
+  fitted_->laid = layOut(layout, font, area.width(), firstBaseline_);
+  for (double points = font.pointSizeF() - 0.5;
+       (fitted_->laid.height > area.height() + 0.5 ||
+        (!wordWrap() && layout.maximumWidth() > area.width() + 0.5)) &&
+       points >= 6.0;
+       points -= 0.5) {
+    font.setPointSizeF(points);
+    fitted_->laid = layOut(layout, font, area.width(), firstBaseline_);
   }
+  fitted_->points = font.pointSizeF();
+  return *fitted_;
+}
+
+double FitLabel::shownPointSize() const {
+  return text().isEmpty() ? font().pointSizeF() : fitted().points;
+}
+
+QStringList FitLabel::shownLines() const {
+  QStringList lines;
+  if (text().isEmpty()) return lines;
+  const Fitted& f = fitted();
+  for (const auto& [line, baseline] : f.laid.lines)
+    lines << f.layout.text()
+                 .mid(line.textStart(), line.textLength())
+                 .remove(kWordJoiner)
+                 .replace(QChar(0x00A0), u' ')
+                 .remove(QChar::LineSeparator);
+  return lines;
+}
+
+QSizeF FitLabel::neededSize(double width) const {
+  QTextLayout layout(layoutText(text(), wordWrap()));
+  QTextOption option(alignment());
+  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  layout.setTextOption(option);
+  const LaidOut laid = layOut(layout, font(), width, firstBaseline_);
+  return {layout.maximumWidth(), laid.height};
+}
+
+void FitLabel::paintEvent(QPaintEvent*) {
+  if (text().isEmpty()) return;
+  const QRectF area = contentsRect();
+  const Fitted& f = fitted();
   QPainter painter(this);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  for (auto& [line, baseline] : fitted_->laid.lines) {
+  for (const auto& [line, baseline] : f.laid.lines) {
     double x = area.left();
     if (alignment() & Qt::AlignHCenter) x += (area.width() - line.naturalTextWidth()) / 2;
     if (alignment() & Qt::AlignRight) x += area.width() - line.naturalTextWidth();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -33,6 +34,10 @@ struct FontSpec {
   double points = 0;  // 0: the screen default size
   bool bold = false;
 };
+
+// Every question of the exercises is set in one size, the largest at which each of them reads
+// whole in its place.
+inline constexpr FontSpec kQuestionFont{Face::Default, 8.5};
 
 // One control of a layout table: name, kind, text, rectangle in twips relative to the container,
 // container (nullptr: the window itself).
@@ -67,11 +72,23 @@ QWidget* buildForm(const FormSpec& layout);
 QFont screenFont(const FontSpec& wanted = {});
 
 // A label that keeps the whole text inside its rectangle: it wraps (Japanese anywhere, Latin at
-// word boundaries) and, only when the text would not fit, draws it with a smaller font.
+// word boundaries, never inside a formula such as "ω=１０＾4rad/s") and, only when the text would
+// not fit, draws it with a smaller font. The form builder sizes each label for its text, so the
+// font is normally drawn as the table gives it.
 class FitLabel : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+
+  // The first baseline in pixels from the top (the builder lines row labels up with the answer
+  // boxes); by default 0.92 em.
+  void setFirstBaseline(double y);
+  double firstBaseline() const { return firstBaseline_; }
+  // The size the text is drawn at, and its lines as laid out.
+  double shownPointSize() const;
+  QStringList shownLines() const;
+  // Width of the longest line and height of the text at the label's font, wrapped to `width`.
+  QSizeF neededSize(double width) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -80,7 +97,9 @@ class FitLabel : public QLabel {
   // The text as last fitted and laid out, kept until the text, size, font or alignment changes:
   // a repaint (each show of the window, each press on it) then only draws.
   struct Fitted;
-  std::shared_ptr<Fitted> fitted_;  // shared_ptr: Fitted is complete only in form.cpp
+  const Fitted& fitted() const;
+  mutable std::shared_ptr<Fitted> fitted_;  // shared_ptr: Fitted is complete only in form.cpp
+  double firstBaseline_ = -1;
 };
 
 // Connects a button of the window (by name) to its click handler.

@@ -24,7 +24,7 @@ constexpr ControlRow kEasyR1Controls[] = {
     {"Frame1", Kind::Frame, "問題１", 240, 1080, 3735, 2415},
     {"Label9", Kind::Label,
      "合成抵抗を小数点以下２桁までで求めなさい。得られた数値は下の空白に入力して下さい。", 120, 240,
-     3492, 372, "Frame1"},
+     3492, 372, "Frame1", Tint::Default, kQuestionFont},
     {"Label11", Kind::Label, "R=", 720, 840, 252, 252, "Frame1"},
     {"txtZR", Kind::TextBox, "", 960, 840, 855, 270, "Frame1"},
     {"Label12", Kind::Label, "Ω", 1920, 840, 132, 252, "Frame1"},
@@ -50,7 +50,8 @@ constexpr ControlRow kRAnswerUnit{"Label13", Kind::Label, "Ω", 1320, 240, 135, 
 
 constexpr ControlRow kEasyR2Controls[] = {
     {"Frame1", Kind::Frame, "問題１", 240, 480, 4092, 2775},
-    {"Label9", Kind::Label, kResistanceQuestion, 240, 240, 3612, 492, "Frame1"},
+    {"Label9", Kind::Label, kResistanceQuestion, 240, 240, 3612, 492, "Frame1", Tint::Default,
+     kQuestionFont},
     {"Label11", Kind::Label, "R=", 1080, 840, 255, 255, "Frame1"},
     {"txtZR", Kind::TextBox, "", 1320, 840, 855, 270, "Frame1"},
     {"Label12", Kind::Label, "Ω", 2280, 840, 135, 255, "Frame1"},
@@ -67,7 +68,8 @@ constexpr ControlRow kEasyR2Controls[] = {
 
 constexpr ControlRow kEasyRHeiControls[] = {
     {"Frame1", Kind::Frame, "問題１a", 600, 480, 3855, 2775},
-    {"Label9", Kind::Label, kResistanceQuestion, 120, 240, 3492, 492, "Frame1"},
+    {"Label9", Kind::Label, kResistanceQuestion, 120, 240, 3492, 492, "Frame1", Tint::Default,
+     kQuestionFont},
     {"Label11", Kind::Label, "R=", 720, 960, 255, 255, "Frame1"},
     {"txtZR", Kind::TextBox, "", 960, 960, 855, 270, "Frame1"},
     {"Label12", Kind::Label, "Ω", 1920, 960, 135, 255, "Frame1"},
@@ -107,7 +109,7 @@ constexpr ControlRow kEasyAControls[] = {
     {"Label1111", Kind::Label,
      "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
      "得られた数値を下の空白に入力してください。",
-     240, 360, 3132, 612, "Frame2"},
+     240, 360, 3132, 612, "Frame2", Tint::Default, kQuestionFont},
     kI1Caption,
     kI1Box,
     kI1Unit,
@@ -128,7 +130,7 @@ constexpr ControlRow kEasyA2Controls[] = {
     {"Label1111", Kind::Label,
      "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
      "得られた数値は下の空白に入力して下さい。",
-     120, 360, 3252, 612, "Frame2"},
+     120, 360, 3252, 612, "Frame2", Tint::Default, kQuestionFont},
     kI1Caption,
     kI1Box,
     kI1Unit,
@@ -159,7 +161,7 @@ constexpr ControlRow kEasyA3Controls[] = {
     {"Label1111", Kind::Label,
      "合成抵抗Rに流れる電流を小数点以下２桁までで答えなさい。"
      "得られた数値は下の空白に入力して下さい。",
-     120, 360, 3372, 612, "Frame2"},
+     120, 360, 3372, 612, "Frame2", Tint::Default, kQuestionFont},
     {"Label21", Kind::Label, "I=", 360, 1080, 252, 252, "Frame2"},
     kI1Box,
     kI1Unit,
@@ -181,7 +183,7 @@ constexpr ControlRow kEasyAHeiControls[] = {
      "　　　　　　　　　　"
      "それでは、 並列接続では電流はどのように分配されるでしょうか？"
      "I2、I3に流れる電流を小数点以下２桁までで答えなさい。得られた数値は下の空白に入力して下さい。",
-     120, 360, 3492, 1092, "Frame2"},
+     120, 360, 3492, 1092, "Frame2", Tint::Default, kQuestionFont},
     {"Label22", Kind::Label, "I2=", 240, 1680, 255, 255, "Frame2"},
     {"txtArr2", Kind::TextBox, "", 480, 1680, 735, 270, "Frame2"},
     {"Label13", Kind::Label, "A", 1200, 1680, 135, 255, "Frame2"},

@@ -160,7 +160,8 @@ Table normali() {
       {"Label10", Kind::Label, "左のスタートボタンをクリックして開始すると，回路図が表示されます。",
        960, 240, 2895, 615},
       {"Frame2", Kind::Frame, "問題1", 120, 1080, 3735, 3855},
-      {"Label9", Kind::Label, kNormaliQuestion, 120, 480, 3492, 732, "Frame2"},
+      {"Label9", Kind::Label, kNormaliQuestion, 120, 480, 3492, 732, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.row(kZBoxes, kNormaliBoxes, {120, 480, 1320, 1560, 2520, 2640}, 1680, "Frame2");
   t.add({
@@ -177,7 +178,8 @@ Table normali2() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題1", 240, 360, 4212, 2775},
-      {"Label9", Kind::Label, kNormali2Question, 120, 360, 3972, 612, "Frame2"},
+      {"Label9", Kind::Label, kNormali2Question, 120, 360, 3972, 612, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.row(kA1Boxes, kImpedanceBoxes, {120, 480, 1320, 1560, 2520, 2640}, 1080, "Frame2");
   t.add({
@@ -196,7 +198,8 @@ Table normaliHei() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題1a", 360, 240, 4092, 3012},
-      {"Label9", Kind::Label, kNormaliHeiQuestion, 120, 360, 3852, 732, "Frame2"},
+      {"Label9", Kind::Label, kNormaliHeiQuestion, 120, 360, 3852, 732, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.row(kA1Boxes, kImpedanceBoxes, {240, 600, 1440, 1680, 2640, 2760}, 1320, "Frame2");
   t.add({
@@ -215,7 +218,8 @@ Table normalAA() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題2", 120, 240, 4095, 3495},
-      {"Label1111", Kind::Label, kNormalAAQuestion, 120, 360, 3732, 612, "Frame2"},
+      {"Label1111", Kind::Label, kNormalAAQuestion, 120, 360, 3732, 612, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.rows({kI1Boxes, kI2Boxes, kI3Boxes}, kCurrentBoxes, {600, 960, 1680, 1920, 2880, 3000}, 1200,
          "Frame2");
@@ -232,7 +236,8 @@ Table normalAA2() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題2", 240, 120, 3495, 3735},
-      {"Label1111", Kind::Label, kNormalAA2Question, 240, 360, 3132, 852, "Frame2"},
+      {"Label1111", Kind::Label, kNormalAA2Question, 240, 360, 3132, 852, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.rows({kI1Boxes, kI2Boxes, kI3Boxes}, kCurrentBoxes, {480, 840, 1560, 1800, 2760, 2880}, 1320,
          "Frame2");
@@ -251,7 +256,8 @@ Table normalAA3() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題2a", 240, 120, 3852, 3252},
-      {"Label1111", Kind::Label, kNormalAA3Question, 120, 240, 3612, 612, "Frame2"},
+      {"Label1111", Kind::Label, kNormalAA3Question, 120, 240, 3612, 612, "Frame2", Tint::Default,
+       kQuestionFont},
   });
   t.row(kIBoxes, kCurrentBoxes, {360, 720, 1440, 1680, 2640, 2760}, 960, "Frame2");
   t.add({
@@ -269,7 +275,8 @@ Table normalAAHei() {
   Table t;
   t.add({
       {"Frame2", Kind::Frame, "問題2b", 120, 120, 3975, 3492},
-      {"Label1111", Kind::Label, kNormalAAHeiQuestion, 240, 240, 3492, 1092, "Frame2"},
+      {"Label1111", Kind::Label, kNormalAAHeiQuestion, 240, 240, 3492, 1092, "Frame2",
+       Tint::Default, kQuestionFont},
   });
   t.rows({kI2BoxesHei, kI3BoxesHei}, kCurrentBoxes, {480, 840, 1560, 1800, 2760, 2880}, 1440,
          "Frame2");
