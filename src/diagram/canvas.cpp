@@ -1,12 +1,16 @@
 #include "diagram/canvas.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <utility>
 
-#include "app/form.h"
+#include "diagram/text_placement.h"
 
 namespace kairo {
 
@@ -20,12 +24,9 @@ struct Overloaded : Ts... {
   using Ts::operator()...;
 };
 
-QPen cosmeticPen(const QColor& colour) {
-  QPen pen(colour);
-  pen.setWidth(1);
-  pen.setCosmetic(true);  // one pixel wide whatever the twip scale
-  return pen;
-}
+// Lines are one pixel wide until the picture is this many pixels per twip; beyond, they thicken
+// with it.
+constexpr double kOnePixelLineScale = 1.0 / 6.0;
 
 QPainterPath arcPath(const Canvas::Arc& arc) {
   const QRectF box(arc.centre.x() - arc.rx, arc.centre.y() - arc.ry, 2 * arc.rx, 2 * arc.ry);
@@ -39,12 +40,31 @@ QPainterPath arcPath(const Canvas::Arc& arc) {
   return path;
 }
 
+// The same item drawn again (the same numbers, text and colour) hashes alike.
+std::size_t hashOf(const Canvas::Item& item) {
+  return std::visit(Overloaded{
+                        [](const Canvas::Line& line) {
+                          return qHashMulti(0, line.from.x(), line.from.y(), line.to.x(),
+                                            line.to.y(), line.colour.rgba());
+                        },
+                        [](const Canvas::Arc& arc) {
+                          return qHashMulti(1, arc.centre.x(), arc.centre.y(), arc.rx, arc.ry,
+                                            arc.start, arc.end, arc.colour.rgba());
+                        },
+                        [](const Canvas::Text& text) {
+                          return qHashMulti(2, text.at.x(), text.at.y(), text.text);
+                        },
+                    },
+                    item);
+}
+
 }  // namespace
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
-  setFont(screenFont());
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers every pixel with the white ground
 }
+
+Canvas::~Canvas() = default;
 
 void Canvas::drawLine(double x1, double y1, double x2, double y2, std::optional<QColor> colour) {
   append(Line{{x1, y1}, {x2, y2}, colour.value_or(kForeground)});
@@ -72,10 +92,14 @@ void Canvas::drawArc(double cx, double cy, double radius, std::optional<QColor> 
 }
 
 bool Canvas::append(Item item) {
-  // Searched from the end: a repeat is most often of something just drawn.
-  for (auto it = items_.rbegin(); it != items_.rend(); ++it)
-    if (*it == item) return false;
+  // Searched from the end, as a repeat is most often of something just drawn; hashes spare
+  // comparing whole items.
+  const std::size_t hash = hashOf(item);
+  for (std::size_t i = items_.size(); i-- > 0;)
+    if (hashes_[i] == hash && items_[i] == item) return false;
+  hashes_.push_back(hash);
   items_.push_back(std::move(item));
+  invalidate(false);
   update();
   return true;
 }
@@ -83,7 +107,9 @@ bool Canvas::append(Item item) {
 void Canvas::clearCanvas() {
   const bool hadTexts = !printedTexts().isEmpty();
   items_.clear();
+  hashes_.clear();
   current_ = {0, 0};
+  invalidate(false);
   update();
   if (hadTexts) emit textsChanged();
 }
@@ -111,38 +137,98 @@ double Canvas::lineStep() const {
   return QFontMetricsF(font()).lineSpacing() * kTwipsPerPixel;
 }
 
+QTransform Canvas::viewFor(QSizeF size) {
+  const double width = size.width() - 2 * kMargin;
+  const double height = size.height() - kControlBand - 2 * kMargin;
+  const double scale =
+      std::max(1e-3, std::min(width / kPictureBox.width(), height / kPictureBox.height()));
+  const double left = (size.width() - kPictureBox.width() * scale) / 2;
+  return QTransform::fromTranslate(left - kPictureBox.left() * scale,
+                                   kMargin - kPictureBox.top() * scale)
+      .scale(scale, scale);
+}
+
+QFont Canvas::textFont() const {
+  QFont text = font();
+  text.setPixelSize(std::max(1, int(std::lround(kTextEm * view().m11()))));
+  return text;
+}
+
+const std::vector<QRectF>& Canvas::placedTexts() const {
+  if (!placer_) placer_ = std::make_unique<TextPlacer>(textFont(), view().m11(), kPictureBox);
+  if (!placed_) placed_ = placer_->place(items_);
+  return *placed_;
+}
+
+void Canvas::invalidate(bool measure) {
+  placed_.reset();
+  if (measure) placer_.reset();
+}
+
+void Canvas::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) invalidate(true);
+  QWidget::changeEvent(event);
+}
+
+void Canvas::resizeEvent(QResizeEvent* event) {
+  invalidate(true);
+  QWidget::resizeEvent(event);
+}
+
 void Canvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setBrush(Qt::NoBrush);
-  // Half a pixel puts whole-pixel coordinates on pixel centres, so straight wires stay crisp.
-  const QTransform twipsToPixels =
-      QTransform::fromTranslate(0.5, 0.5).scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  const QFontMetricsF metrics(font());
-  painter.setFont(font());
+
+  // Lines are drawn in device pixels: straight ones have their ends on pixel centres (for an odd
+  // width, on pixel edges for an even one) and so cover whole pixels, crisp and in their full
+  // colour at any device pixel ratio. The width grows with the picture in whole device pixels.
+  const QTransform view = this->view();
+  const double ratio = painter.deviceTransform().m11();
+  const QTransform toDevice = view * QTransform::fromScale(ratio, ratio);
+  const double width =
+      std::max(1.0, std::round(ratio * std::max(1.0, view.m11() / kOnePixelLineScale)));
+  const bool oddWidth = int(width) % 2 == 1;
+  const auto snap = [&](double v) { return oddWidth ? std::floor(v) + 0.5 : std::round(v); };
+  const auto pen = [&](const QColor& colour) {
+    QPen pen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);  // in device pixels
+    return pen;
+  };
+  painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));  // device pixels
   for (const Item& item : items_) {
     std::visit(Overloaded{
                    [&](const Line& line) {
-                     painter.setTransform(twipsToPixels);
-                     painter.setPen(cosmeticPen(line.colour));
-                     painter.drawLine(line.from, line.to);
+                     const QPointF from = toDevice.map(line.from), to = toDevice.map(line.to);
+                     painter.setPen(pen(line.colour));
+                     painter.drawLine(QPointF(snap(from.x()), snap(from.y())),
+                                      QPointF(snap(to.x()), snap(to.y())));
                    },
                    [&](const Arc& arc) {
-                     painter.setTransform(twipsToPixels);
-                     painter.setPen(cosmeticPen(arc.colour));
-                     painter.drawPath(arcPath(arc));
+                     painter.setPen(pen(arc.colour));
+                     painter.drawPath(toDevice.map(arcPath(arc)));
                    },
-                   [&](const Text& text) {
-                     // Text keeps the font's pixel size: only its position is scaled.
-                     painter.resetTransform();
-                     painter.setPen(kForeground);
-                     const QPointF topLeft = text.at / kTwipsPerPixel;
-                     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text.text);
-                   },
+                   [&](const Text&) {},
                },
                item);
+  }
+
+  // Texts in widget pixels, each where placedTexts() puts it, on a whole device pixel.
+  painter.resetTransform();
+  const QFont font = textFont();
+  const double ascent = QFontMetricsF(font).ascent();
+  painter.setFont(font);
+  painter.setPen(kForeground);
+  const std::vector<QRectF>& placed = placedTexts();
+  std::size_t next = 0;
+  for (const Item& item : items_) {
+    const auto* text = std::get_if<Text>(&item);
+    if (!text) continue;
+    const QPointF baseline = (view.map(placed[next++].topLeft()) + QPointF(0, ascent)) * ratio;
+    painter.drawText(QPointF(std::round(baseline.x()), std::round(baseline.y())) / ratio,
+                     text->text);
   }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QTransform>
 #include <QWidget>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -26,12 +30,27 @@ struct PrintItem {
   QString text;
 };
 
+class TextPlacer;
+
 // The drawing surface of the drawing screen. Keeps a display list in twips (origin top-left,
 // y downwards) and the current point, and paints the list scaled to its pixels.
 class Canvas : public QWidget {
   Q_OBJECT
 
  public:
+  // Twips per device-independent pixel at 96 dpi.
+  static constexpr double kTwipsPerPixel = 15.0;
+  // Everything any drawing of the courses puts on the canvas, texts included, lies in this box
+  // (twips). The view fits the box rather than what is drawn, so the picture stays put while a
+  // review adds to it.
+  static constexpr QRectF kPictureBox{1200, 400, 4200, 1700};
+  // The band at the bottom of the drawing screen that holds its button and code panel, and the
+  // white margin kept around the picture (pixels).
+  static constexpr double kControlBand = 68;
+  static constexpr double kMargin = 10;
+  // Printed texts are this tall (em, twips) whatever the scale, so the layout keeps its
+  // proportions.
+  static constexpr double kTextEm = 90;
   struct Line {
     QPointF from, to;
     QColor colour;
@@ -54,6 +73,7 @@ class Canvas : public QWidget {
   using Item = std::variant<Line, Arc, Text>;
 
   explicit Canvas(QWidget* parent = nullptr);
+  ~Canvas() override;
 
   void drawLine(double x1, double y1, double x2, double y2,
                 std::optional<QColor> colour = std::nullopt);
@@ -74,18 +94,35 @@ class Canvas : public QWidget {
   // Height of one text line in twips (the step printItems moves the current point down).
   double lineStep() const;
 
+  // Twips to widget pixels for a canvas of `size`: one scale on both axes, the picture box as
+  // large as fits between the margins and above the control band, centred across, at the top.
+  static QTransform viewFor(QSizeF size);
+  QTransform view() const { return viewFor(size()); }
+  // The font the texts are painted in at the current size: the canvas font at kTextEm.
+  QFont textFont() const;
+  // Where each printed text stands (twips), in print order as printedTexts(): at its point, or
+  // moved the least distance that keeps it clear of every line, arc and earlier text.
+  const std::vector<QRectF>& placedTexts() const;
+
  signals:
   void textsChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Appends unless the very same item is already there; true when appended.
   bool append(Item item);
+  // Forgets the placed texts; `measure` also the font measures (new size or font).
+  void invalidate(bool measure);
 
   std::vector<Item> items_;
+  std::vector<std::size_t> hashes_;  // of the items, to find repeats quickly
   QPointF current_;
+  mutable std::unique_ptr<TextPlacer> placer_;
+  mutable std::optional<std::vector<QRectF>> placed_;
 };
 
 }  // namespace kairo

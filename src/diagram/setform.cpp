@@ -39,9 +39,8 @@ constexpr FormSpec kSetForm{.name = "SetForm",
 // whatever was drawn while it was hidden never reached the screen, so showing it starts empty too.
 // A window minimised and restored by the user is hidden and shown spontaneously and keeps its
 // drawing. Closing the window from its title bar leaves the course as "戻る" does: a course
-// without its picture could not go on.
-// The window may be enlarged: the canvas fills it, and the button and the code panel keep their
-// distance from its bottom edge.
+// without its picture could not go on. When the window is enlarged the canvas fills it, and the
+// button and the code panel keep their distance from its bottom edge.
 class SetFormEvents : public QObject {
  public:
   SetFormEvents(QWidget* window, Canvas* canvas, Application& app)

@@ -22,12 +22,20 @@ struct SizedCanvas {
   Canvas canvas;
   SizedCanvas() { canvas.resize(735, 588); }
   QImage picture() { return canvas.grab().toImage(); }
+  // The pixel that holds the twip point (x, y).
+  QPoint pixel(QPointF twips) const {
+    const QPointF p = canvas.view().map(twips);
+    return {int(std::floor(p.x())), int(std::floor(p.y()))};
+  }
+  bool ink(const QImage& image, QPointF twips, int radius = 1) const {
+    return inkNear(image, pixel(twips).x(), pixel(twips).y(), radius);
+  }
 };
 
-// Pixel position of the point at `degrees` on an ellipse, counter-clockwise on screen.
+// The twip point at `degrees` on an ellipse, counter-clockwise on screen.
 QPointF onEllipse(double cx, double cy, double rx, double ry, double degrees) {
   const double a = degrees * kPi / 180.0;
-  return QPointF(cx + rx * std::cos(a), cy - ry * std::sin(a)) / 15.0;
+  return QPointF(cx + rx * std::cos(a), cy - ry * std::sin(a));
 }
 
 bool allWhite(const QImage& image) {
@@ -140,22 +148,24 @@ class CanvasTest : public QObject {
     QVERIFY(allWhite(sized.picture()));  // nothing drawn yet
 
     canvas.drawLine(1500, 1500, 4500, 1500, kElementColour);
-    canvas.drawLine(1500, 3000, 1500, 6000);
-    canvas.moveTo(6000, 3000);
+    canvas.drawLine(1500, 600, 1500, 1900);
+    canvas.moveTo(5000, 900);
     canvas.printItems({"I1"});
     const QImage picture = sized.picture();
 
-    const QColor blue = picture.pixelColor(200, 100);  // 3000 / 15, 1500 / 15
-    QVERIFY2(blue.blue() > 100 && blue.red() < 80 && blue.green() < 80, qPrintable(blue.name()));
-    QCOMPARE(picture.pixelColor(100, 300), QColor(Qt::black));
-    QVERIFY(!inkNear(picture, 320, 100, 3));  // the blue line stops at x = 300
+    QCOMPARE(picture.pixelColor(sized.pixel({3000, 1500})), kElementColour);
+    QCOMPARE(picture.pixelColor(sized.pixel({1500, 1200})), QColor(Qt::black));
+    QVERIFY(!sized.ink(picture, {4700, 1500}, 3));  // the blue line stops at x = 4500
 
-    // The text hangs below its point: ink in the line below y = 200, none above it.
-    const int height = int(QFontMetricsF(canvas.font()).height());
+    // The text hangs below its point: ink in the line below it, none above it.
+    QCOMPARE(canvas.placedTexts().front().topLeft(), QPointF(5000, 900));
+    const QPoint at = sized.pixel({5000, 900});
+    const int height = int(QFontMetricsF(canvas.textFont()).height());
     bool inkBelow = false, inkAbove = false;
-    for (int x = 400; x < 400 + 3 * height; ++x) {
-      for (int y = 200; y < 200 + height; ++y) inkBelow |= picture.pixelColor(x, y) != Qt::white;
-      for (int y = 180; y < 199; ++y) inkAbove |= picture.pixelColor(x, y) != Qt::white;
+    for (int x = at.x(); x < at.x() + 2 * height; ++x) {
+      for (int y = at.y(); y < at.y() + height; ++y)
+        inkBelow |= picture.pixelColor(x, y) != Qt::white;
+      for (int y = at.y() - 20; y < at.y(); ++y) inkAbove |= picture.pixelColor(x, y) != Qt::white;
     }
     QVERIFY(inkBelow);
     QVERIFY(!inkAbove);
@@ -167,34 +177,32 @@ class CanvasTest : public QObject {
   void arcsRunCounterClockwiseFromStartToEnd() {
     SizedCanvas sized;
     Canvas& canvas = sized.canvas;
-    const double cx = 5000, cy = 4000, r = 1500;
+    const double cx = 3300, cy = 1250, r = 600;
     const double toRadians = 3.14159265 / 180;
     // 260° to 110°: through 270° (down) and 0° (right) to 110°, 210° in all.
     canvas.drawArc(cx, cy, r, kElementColour, 260 * toRadians, 110 * toRadians);
     QImage picture = sized.picture();
     for (double a : {265.0, 270.0, 315.0, 0.0, 45.0, 90.0, 105.0})
-      QVERIFY2(inkNear(picture, onEllipse(cx, cy, r, r, a).x(), onEllipse(cx, cy, r, r, a).y()),
-               qPrintable(QString::number(a)));
+      QVERIFY2(sized.ink(picture, onEllipse(cx, cy, r, r, a)), qPrintable(QString::number(a)));
     for (double a : {120.0, 150.0, 180.0, 210.0, 250.0})
-      QVERIFY2(!inkNear(picture, onEllipse(cx, cy, r, r, a).x(), onEllipse(cx, cy, r, r, a).y()),
-               qPrintable(QString::number(a)));
+      QVERIFY2(!sized.ink(picture, onEllipse(cx, cy, r, r, a)), qPrintable(QString::number(a)));
 
-    // Aspect 2: a tall ellipse, 750 wide each side and 1500 high; the lower half only.
+    // Aspect 2: a tall ellipse, 300 wide each side and 600 high; the lower half only.
     canvas.clearCanvas();
     canvas.drawArc(cx, cy, r, kElementColour, 180 * toRadians, 360 * toRadians, 2.0);
     picture = sized.picture();
-    QVERIFY(inkNear(picture, (cx - 750) / 15, cy / 15));
-    QVERIFY(inkNear(picture, cx / 15, (cy + 1500) / 15));
-    QVERIFY(!inkNear(picture, cx / 15, (cy - 1500) / 15, 3));
-    QVERIFY(!inkNear(picture, (cx + 1500) / 15, cy / 15, 3));
+    QVERIFY(sized.ink(picture, {cx - 300, cy}));
+    QVERIFY(sized.ink(picture, {cx, cy + 600}));
+    QVERIFY(!sized.ink(picture, {cx, cy - 600}, 3));
+    QVERIFY(!sized.ink(picture, {cx + 600, cy}, 3));
 
-    // Aspect 0.5: a wide ellipse, 1500 each side and 750 high.
+    // Aspect 0.5: a wide ellipse, 600 each side and 300 high.
     canvas.clearCanvas();
     canvas.drawArc(cx, cy, r, kElementColour, std::nullopt, std::nullopt, 0.5);
     picture = sized.picture();
-    QVERIFY(inkNear(picture, (cx + 1500) / 15, cy / 15));
-    QVERIFY(inkNear(picture, cx / 15, (cy - 750) / 15));
-    QVERIFY(!inkNear(picture, cx / 15, (cy - 1500) / 15, 3));
+    QVERIFY(sized.ink(picture, {cx + 600, cy}));
+    QVERIFY(sized.ink(picture, {cx, cy - 300}));
+    QVERIFY(!sized.ink(picture, {cx, cy - 600}, 3));
   }
 };
 

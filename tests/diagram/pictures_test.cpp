@@ -31,9 +31,10 @@ class PicturesTest : public QObject {
     return picture;
   }
 
-  // Ink near the twip point (x, y) of the canvas.
-  static bool ink(const QImage& picture, double x, double y) {
-    return inkNear(picture, x / 15.0, y / 15.0);
+  // Ink near the twip point (x, y) of the canvas, which fills the window.
+  bool ink(const QImage& picture, double x, double y) {
+    const QPointF at = canvas().view().map(QPointF(x, y));
+    return inkNear(picture, at.x(), at.y());
   }
 
   void setProblem(int kind1, int kind2, int kind3) {
@@ -144,7 +145,8 @@ class PicturesTest : public QObject {
     canvas().printItems({"R=", "25.556", "Ω"});
     picture = shot("review-total-current");
     QCOMPARE(canvas().printedTexts(), (QStringList{"I", "E= 30 V", "R=25.556Ω"}));
-    const QColor box = picture.pixelColor(qRound(4025 / 15.0), qRound(1200 / 15.0));
+    const QPointF edge = canvas().view().map(QPointF(4025, 1200));
+    const QColor box = picture.pixelColor(int(edge.x()), int(edge.y()));
     QVERIFY2(box.red() > 200 && box.green() < 120, qPrintable(box.name()));
   }
 };
