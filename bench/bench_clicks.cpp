@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "app/application.h"
-#include "calc/check.h"
-#include "calc/number.h"
+#include "core/check.h"
+#include "core/number.h"
 #include "diagram/canvas.h"
-#include "diagram/code_panel.h"
 #include "support.h"
+#include "ui/code_panel.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/circuit_code.h"
-#include "app/exercise_state.h"
-#include "calc/expected.h"
+#include "core/circuit_code.h"
+#include "core/exercise_state.h"
+#include "core/expected.h"
 
 namespace {
 

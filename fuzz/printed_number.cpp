@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "calc/number.h"
+#include "core/number.h"
 
 namespace {
 

@@ -1,19 +1,15 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
-#include <initializer_list>
+#include <QWidget>
 
-#include "app/exercise_state.h"
-#include "app/random.h"
-#include "app/screens.h"
+#include "ui/session.h"
 
 namespace kairo {
 
-class Canvas;
-
-// Owns the exercise state, the random generator and the windows. A test builds a fresh one.
-class Application : public QObject {
+// The drill as a program: a session whose windows are the start, explanation and placeholder
+// screens, the drawing screen and the windows of both courses. A test builds a fresh one.
+class Application : public Session {
   Q_OBJECT
 
  public:
@@ -22,34 +18,6 @@ class Application : public QObject {
 
   // Creates and shows the start screen.
   void start();
-
-  ExerciseState& state() { return state_; }
-  Random& random() { return random_; }
-  ScreenRegistry& screens() { return screens_; }
-
-  // Shorthands for the handlers.
-  // Opens a window; an exercise window then shows the current miss count.
-  void open(ScreenId id);
-  void hide(ScreenId id) { screens_.hide(id); }
-  void hide(std::initializer_list<ScreenId> ids) { screens_.hide(ids); }
-  // Text of a label, text box, button or frame caption of a window (creating it hidden).
-  QString text(ScreenId id, const QString& control);
-  void setText(ScreenId id, const QString& control, const QString& text);
-  void clear(ScreenId id, std::initializer_list<const char*> controls);
-  // Label6 of a window shows missCount-style digits.
-  void setMissLabel(ScreenId id, int count);
-
-  // The drawing screen's canvas (creating the drawing screen, hidden, on first use).
-  Canvas& canvas();
-
-  // Back to the start screen: open it and hide every other window except Hard (windows never
-  // opened are created hidden, as any reference to them does).
-  void returnToStart();
-
-  // A new problem begins (a start button, the replay of a full code): every window of both courses
-  // but `firstExercise` is hidden and every exercise window emptied, so nothing on screen belongs
-  // to the earlier problem. The caller opens `firstExercise`.
-  void beginProblem(ScreenId firstExercise);
 
   // "終了": hide every window but Hard, then end the program (a program with every window
   // hidden could receive no input and would linger unseen).
@@ -60,9 +28,11 @@ class Application : public QObject {
   void quitRequested();
 
  private:
-  ExerciseState state_;
-  Random random_;
-  ScreenRegistry screens_;
+  QWidget* createScreen(ScreenId id);
 };
+
+// The windows of this layer.
+QWidget* createAppScreen(Application& app, ScreenId id);  // StartF, 説明, Hard
+QWidget* createSetForm(Application& app);                 // SetForm
 
 }  // namespace kairo

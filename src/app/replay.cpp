@@ -1,10 +1,10 @@
 #include "app/replay.h"
 
 #include "app/application.h"
-#include "app/circuit_code.h"
+#include "core/circuit_code.h"
 #include "diagram/canvas.h"
-#include "diagram/code_panel.h"
 #include "diagram/elements.h"
+#include "ui/code_panel.h"
 
 namespace kairo {
 namespace {

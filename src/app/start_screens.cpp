@@ -3,9 +3,9 @@
 #include <QLineEdit>
 
 #include "app/application.h"
-#include "app/form.h"
 #include "app/replay.h"
-#include "diagram/code_panel.h"
+#include "ui/code_panel.h"
+#include "ui/form.h"
 
 namespace kairo {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/expected.h"
-#include "calc/number.h"
+#include "core/expected.h"
+#include "core/number.h"
 
 namespace kairo {
 namespace {

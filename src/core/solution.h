@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/exercise_state.h"
+#include "core/exercise_state.h"
 
 namespace kairo {
 

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <utility>
 
+#include "core/number.h"
 #include "diagram/text_placement.h"
 
 namespace kairo {
@@ -59,6 +60,10 @@ std::size_t hashOf(const Canvas::Item& item) {
 }
 
 }  // namespace
+
+// Numbers given to printItems are written the way printedNumber() writes them.
+PrintItem::PrintItem(int number) : text(printedNumber(number)) {}
+PrintItem::PrintItem(double number) : text(printedNumber(number)) {}
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers every pixel with the white ground

@@ -1,6 +1,6 @@
 #include "diagram/elements.h"
 
-#include "app/exercise_state.h"
+#include "core/exercise_state.h"
 #include "diagram/canvas.h"
 
 namespace kairo {

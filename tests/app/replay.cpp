@@ -4,10 +4,10 @@
 
 #include "app/application.h"
 #include "diagram/canvas.h"
-#include "diagram/code_panel.h"
 #include "diagram/drawing_list.h"
 #include "support/driver.h"
 #include "support/test_main.h"
+#include "ui/code_panel.h"
 
 using kairo::Application;
 using kairo::Canvas;

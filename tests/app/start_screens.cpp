@@ -6,9 +6,9 @@
 
 #include "app/application.h"
 #include "diagram/canvas.h"
-#include "diagram/code_panel.h"
 #include "support/driver.h"
 #include "support/test_main.h"
+#include "ui/code_panel.h"
 
 using kairo::Application;
 using kairo::ScreenId;

@@ -3,8 +3,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "calc/expected.h"
-#include "calc/number.h"
+#include "core/expected.h"
+#include "core/number.h"
 #include "support/test_main.h"
 
 using kairo::Course;

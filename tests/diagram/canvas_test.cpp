@@ -97,6 +97,14 @@ class CanvasTest : public QObject {
     }
   }
 
+  // Print items: numbers as printed, texts unchanged; together they form the drawing labels.
+  void printItems() {
+    const PrintItem items[] = {"R1", "=", 50, QStringLiteral("Ω"), -2.5, 0, 0.25};
+    QStringList texts;
+    for (const auto& item : items) texts << item.text;
+    QCOMPARE(texts.join(QString()), QStringLiteral("R1= 50 Ω-2.5  0  .25 "));
+  }
+
   void printItemsWritesOneLineAtTheCurrentPoint() {
     Canvas canvas;
     QSignalSpy changed(&canvas, &Canvas::textsChanged);

@@ -5,11 +5,11 @@
 #include <cmath>
 
 #include "app/application.h"
-#include "app/exercise_state.h"
-#include "app/form.h"
+#include "core/exercise_state.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
 #include "support/test_main.h"
+#include "ui/form.h"
 
 using namespace kairo;
 

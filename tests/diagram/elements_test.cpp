@@ -3,7 +3,7 @@
 #include <QTest>
 #include <functional>
 
-#include "app/exercise_state.h"
+#include "core/exercise_state.h"
 #include "diagram/canvas.h"
 #include "diagram/drawing_list.h"
 #include "support/test_main.h"

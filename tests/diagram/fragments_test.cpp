@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app/exercise_state.h"
+#include "core/exercise_state.h"
 #include "diagram/canvas.h"
 #include "diagram/drawing_list.h"
 #include "diagram/elements.h"

@@ -7,16 +7,16 @@
 #include <numbers>
 #include <unordered_map>
 
-#include "app/exercise_state.h"
-#include "app/form.h"
-#include "beginner/beginner.h"
-#include "calc/expected.h"
-#include "calc/number.h"
+#include "core/exercise_state.h"
+#include "core/expected.h"
+#include "core/number.h"
+#include "courses/beginner/beginner.h"
+#include "courses/intermediate/drawings.h"
+#include "courses/intermediate/generator.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
-#include "intermediate/drawings.h"
-#include "intermediate/generator.h"
 #include "support/test_main.h"
+#include "ui/form.h"
 
 using namespace kairo;
 

@@ -2,7 +2,7 @@
 // both selection screens, with what stays visible and what the drawing screen shows on the way.
 #include <QTest>
 
-#include "beginner/course_expect.h"
+#include "courses/beginner/course_expect.h"
 #include "support/test_main.h"
 
 using namespace kairo;

@@ -2,7 +2,7 @@
 // screen, their fourth abandons the course; the end screen leads back to the start screen alone.
 #include <QTest>
 
-#include "beginner/course_expect.h"
+#include "courses/beginner/course_expect.h"
 #include "support/test_main.h"
 
 using namespace kairo;

@@ -1,7 +1,7 @@
 // The intermediate course through its windows: the clean pass, the retries and the three reviews.
 #include <QtTest>
 
-#include "intermediate/ac_support.h"
+#include "courses/intermediate/ac_support.h"
 #include "support/test_main.h"
 
 using namespace kairo;

@@ -2,7 +2,7 @@
 // the answer shown at the third miss of a second chance and the return to the start at the fourth.
 #include <QtTest>
 
-#include "intermediate/ac_support.h"
+#include "courses/intermediate/ac_support.h"
 #include "support/test_main.h"
 
 using namespace kairo;

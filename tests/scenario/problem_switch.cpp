@@ -2,8 +2,8 @@
 // a check always works on the circuit on the drawing.
 #include <QTest>
 
-#include "beginner/course_expect.h"
-#include "intermediate/ac_support.h"
+#include "courses/beginner/course_expect.h"
+#include "courses/intermediate/ac_support.h"
 #include "support/test_main.h"
 
 using namespace kairo;

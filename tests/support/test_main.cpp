@@ -1,6 +1,10 @@
 #include "support/test_main.h"
 
+#ifdef KAIRO_TEST_CORE_ONLY
+#include <QCoreApplication>
+#else
 #include <QApplication>
+#endif
 #include <QFileInfo>
 #include <QTest>
 #include <map>
@@ -24,8 +28,12 @@ bool registerTestCase(const char* file, Factory factory) {
 }  // namespace kairo::test
 
 int main(int argc, char** argv) {
+#ifdef KAIRO_TEST_CORE_ONLY
+  QCoreApplication app(argc, argv);
+#else
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+#endif
   auto& cases = kairo::test::registry();
   QStringList rest;
   std::string only;

@@ -1,0 +1,162 @@
+#include "core/circuit_code.h"
+
+#include <QList>
+
+#include "core/exercise_state.h"
+#include "core/expected.h"
+#include "core/number.h"
+
+namespace kairo {
+namespace {
+
+constexpr int kCodeLength = 8;
+
+bool isDigit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
+
+// A digit reads as its value, anything else (or nothing) as 0.
+int numericValue(std::optional<char32_t> c) {
+  return c && isDigit(*c) ? int(*c - U'0') : 0;
+}
+
+// "a" is the tenth step of every scale; it is the only letter with a meaning.
+bool isTenth(std::optional<char32_t> c) {
+  return c == U'a';
+}
+
+int stepOf(std::optional<char32_t> c) {
+  return isTenth(c) ? 10 : numericValue(c);
+}
+
+QString stepLabel(std::optional<char32_t> c) {
+  return isTenth(c) ? QStringLiteral("a") : QString::number(numericValue(c));
+}
+
+// The code's characters by position (1-based); a character is a code point, so a character the
+// student sees as one is one position whatever its encoding.
+class Code {
+ public:
+  // Full-width characters typed with an input method read as their ASCII forms.
+  explicit Code(QStringView text) : chars_(text.toUcs4()) {
+    for (uint& c : chars_)
+      if (c <= 0xFFFF) c = foldWidth(char16_t(c));
+  }
+
+  int length() const { return int(chars_.size()); }
+  std::optional<char32_t> at(int position) const {
+    if (position < 1 || position > length()) return std::nullopt;
+    return char32_t(chars_[position - 1]);
+  }
+  std::optional<char32_t> kindChar(int element) const { return at(element + 1); }
+  std::optional<char32_t> valueChar(int element) const { return at(element + 4); }
+  bool allResistors() const {
+    return kindChar(1) == U'1' && kindChar(2) == U'1' && kindChar(3) == U'1';
+  }
+
+ private:
+  QList<uint> chars_;
+};
+
+ElementStep elementStep(const Code& code, int element, int kind) {
+  const std::optional<char32_t> v = code.valueChar(element);
+  const bool rNames = code.allResistors();
+  ElementStep e;
+  e.position = element;
+  e.kind = kind;
+  e.value = kind == 1 ? 10 * stepOf(v) : stepOf(v);
+  e.reactance = kind == 2 ? capacitorReactance(e.value) : kind == 3 ? coilReactance(e.value) : 0.0;
+  e.valueLabel = stepLabel(v);
+  e.textLabel = (rNames ? QStringLiteral("R") : QStringLiteral("Z")) + QString::number(element);
+  e.separator = rNames ? QStringLiteral("=") : QStringLiteral(":");
+  return e;
+}
+
+ReplayStep stepAt(const Code& code, int position) {
+  if (position == 1) {
+    const std::optional<char32_t> c = code.at(1);
+    return SourceStep{10.0 * stepOf(c), stepLabel(c)};
+  }
+  if (position >= 2 && position <= 4) {
+    const std::optional<char32_t> c = code.at(position);
+    if (c == U'1' || c == U'2' || c == U'3') return elementStep(code, position - 1, int(*c - U'0'));
+    return std::monostate{};
+  }
+  if (position == kCodeLength)
+    return FinishStep{code.allResistors() ? Course::Beginner : Course::Intermediate};
+  return std::monostate{};
+}
+
+// The inputs the code table has no meaning for. The circuit class and the R/Z names depend on
+// all three kind characters, so they must exist and be digits wherever those are needed.
+bool meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
+  bool resistor = false;
+  for (const ReplayStep& step : steps) {
+    const auto* e = std::get_if<ElementStep>(&step);
+    if (!e) continue;
+    if (e->kind == 1) resistor = true;
+    // −100 / C has no value for C = 0.
+    if (e->kind == 2 && e->value == 0) return true;
+  }
+  if (resistor && code.length() < 4) return true;
+  if (resistor || code.length() >= kCodeLength) {
+    for (int element = 1; element <= 3; ++element) {
+      const std::optional<char32_t> c = code.kindChar(element);
+      if (c && !isDigit(*c)) return true;
+    }
+  }
+  return false;
+}
+
+// A complete code opens an exercise, so its circuit must have the answers the exercise asks for.
+bool hasAnswers(const std::vector<ReplayStep>& steps, const ExerciseState& current) {
+  ExerciseState scratch = current;
+  for (const ReplayStep& step : steps) applyStep(scratch, step);
+  return hasAnswer(scratch);
+}
+
+}  // namespace
+
+std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseState& current) {
+  const Code code(text);
+  ReplayPlan plan;
+  plan.steps.reserve(std::size_t(code.length()));
+  for (int position = 1; position <= code.length(); ++position)
+    plan.steps.push_back(stepAt(code, position));
+
+  if (meaningless(code, plan.steps)) return std::nullopt;
+  if (code.length() >= kCodeLength && !hasAnswers(plan.steps, current)) return std::nullopt;
+  return plan;
+}
+
+QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
+                          const std::array<int, 3>& steps) {
+  const auto character = [](int step) { return step == 10 ? QChar(u'a') : QChar(u'0' + step); };
+  QString code;
+  code += character(voltageStep);
+  for (int kind : kinds) code += QChar(u'0' + kind);
+  for (int step : steps) code += character(step);
+  code += kinds == std::array{1, 1, 1} ? QChar(u'1') : QChar(u'2');
+  return code;
+}
+
+void applyStep(ExerciseState& state, const ReplayStep& step) {
+  if (const auto* source = std::get_if<SourceStep>(&step)) {
+    state.voltageE = source->voltageE;
+  } else if (const auto* e = std::get_if<ElementStep>(&step)) {
+    state.kind(e->position) = e->kind;
+    state.reactance(e->position) = e->reactance;
+    if (e->kind == 1) {
+      // A resistor leaves the element's L/C value as it was.
+      state.resistance(e->position) = e->value;
+    } else {
+      state.lcValue(e->position) = e->value;
+      state.resistance(e->position) = 0;
+    }
+  } else if (std::holds_alternative<FinishStep>(step)) {
+    // The opened exercise starts a fresh question.
+    state.missCount = 0;
+  }
+}
+
+}  // namespace kairo

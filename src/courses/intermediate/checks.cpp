@@ -1,0 +1,139 @@
+#include "courses/intermediate/checks.h"
+
+#include "core/check.h"
+
+namespace kairo {
+
+namespace {
+
+using enum ScreenId;
+
+// Every answer is typed as a real part and an imaginary part, each in its own box.
+constexpr AnswerField kImpedanceBoxes[] = {{"txtrr", Expect::ZTotal, Part::Re},
+                                           {"txtjj", Expect::ZTotal, Part::Im}};
+constexpr AnswerField kImpedanceLabels[] = {{"Labelrr", Expect::ZTotal, Part::Re},
+                                            {"Labeljj", Expect::ZTotal, Part::Im}};
+constexpr AnswerField kParallelBoxes[] = {{"txtrr", Expect::Z23Parallel, Part::Re},
+                                          {"txtjj", Expect::Z23Parallel, Part::Im}};
+constexpr AnswerField kParallelLabels[] = {{"Labelrr", Expect::Z23Parallel, Part::Re},
+                                           {"Labeljj", Expect::Z23Parallel, Part::Im}};
+
+// The I1 boxes come first: the third miss on NormalAA looks at them alone.
+constexpr AnswerField kCurrentBoxes[] = {
+    {"txtArr1", Expect::Current1, Part::Re}, {"txtAjj1", Expect::Current1, Part::Im},
+    {"txtArr2", Expect::Current2, Part::Re}, {"txtAjj2", Expect::Current2, Part::Im},
+    {"txtArr3", Expect::Current3, Part::Re}, {"txtAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kCurrentLabels[] = {
+    {"LabelArr1", Expect::Current1, Part::Re}, {"LabelArr2", Expect::Current2, Part::Re},
+    {"LabelArr3", Expect::Current3, Part::Re}, {"LabelAjj1", Expect::Current1, Part::Im},
+    {"LabelAjj2", Expect::Current2, Part::Im}, {"LabelAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kTotalCurrentBoxes[] = {{"txtArr1", Expect::Current1, Part::Re},
+                                              {"txtAjj1", Expect::Current1, Part::Im}};
+constexpr AnswerField kTotalCurrentLabels[] = {{"LabelArr1", Expect::Current1, Part::Re},
+                                               {"LabelAjj1", Expect::Current1, Part::Im}};
+constexpr AnswerField kBranchCurrentBoxes[] = {{"txtArr2", Expect::Current2, Part::Re},
+                                               {"txtAjj2", Expect::Current2, Part::Im},
+                                               {"txtArr3", Expect::Current3, Part::Re},
+                                               {"txtAjj3", Expect::Current3, Part::Im}};
+constexpr AnswerField kBranchCurrentLabels[] = {{"LabelArr2", Expect::Current2, Part::Re},
+                                                {"LabelAjj2", Expect::Current2, Part::Im},
+                                                {"LabelArr3", Expect::Current3, Part::Re},
+                                                {"LabelAjj3", Expect::Current3, Part::Im}};
+
+// Screens hidden after the third miss.
+constexpr ScreenId kNormalAA2Third[] = {Normali, Normali2};
+
+constexpr CheckSpec kChecks[] = {
+    {.screen = Normali,
+     .computation = Computation::Total,
+     .pattern = Pattern::Zero2,
+     .boxes = kImpedanceBoxes,
+     .correct = NormaliSeikai,
+     .incorrect = NormaliFuseikai1,
+     .hasVerdict = true,
+     .selection = NormaliFuseikai2},
+    {
+        .screen = Normali2,
+        .computation = Computation::Total,
+        .pattern = Pattern::Zero2,
+        .boxes = kImpedanceBoxes,
+        .correct = NormaliSeikai,
+        .incorrect = Normali2Fuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kImpedanceLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
+    // The parallel part alone: zTotal keeps the value of the last whole-circuit check.
+    {
+        .screen = NormaliHei,
+        .computation = Computation::ParallelWithZ1,
+        .pattern = Pattern::Zero2,
+        .boxes = kParallelBoxes,
+        .correct = NormaliHeiSeikai,
+        .incorrect = NormaliHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kParallelLabels,
+        .end = NormalEND,
+    },
+    {.screen = NormalAA,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kCurrentBoxes,
+     .correct = NormalAASeikai,
+     .incorrect = NormalAAFuseikai1,
+     .selection = NormalAAFuseikai2,
+     .firstCurrentBoxes = 2,
+     .selectionOtherwise = NormalAAFuseikai3},
+    {.screen = NormalAA2,
+     .computation = Computation::Currents,
+     .pattern = Pattern::Zero2,
+     .boxes = kCurrentBoxes,
+     .correct = NormalAASeikai,
+     .incorrect = NormalAA2Fuseikai1,
+     .followUp = true,
+     .answers = kCurrentLabels,
+     .end = NormalEND,
+     .hideAtThird = kNormalAA2Third},
+    {
+        .screen = NormalAA3,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Zero2,
+        .boxes = kTotalCurrentBoxes,
+        .correct = NormalAAHeiSeikai,
+        .incorrect = NormalAA3Fuseikai1,
+        .followUp = true,
+        .answers = kTotalCurrentLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
+    {
+        .screen = NormalAAHei,
+        .computation = Computation::Currents,
+        .pattern = Pattern::Zero2,
+        .boxes = kBranchCurrentBoxes,
+        .correct = NormalAAHeiSeikai,
+        .incorrect = NormalAAHeiFuseikai1,
+        .followUp = true,
+        .hasVerdict = true,
+        .answers = kBranchCurrentLabels,
+        .answerOnCorrect = true,
+        .end = NormalEND,
+    },
+};
+
+}  // namespace
+
+std::span<const CheckSpec> acChecks() {
+  return kChecks;
+}
+
+const CheckSpec* acCheck(ScreenId screen) {
+  for (const CheckSpec& check : kChecks)
+    if (check.screen == screen) return &check;
+  return nullptr;
+}
+
+}  // namespace kairo

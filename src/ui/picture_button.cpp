@@ -1,0 +1,102 @@
+#include "ui/picture_button.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionFocusRect>
+#include <QSvgRenderer>
+#include <utility>
+
+namespace kairo {
+namespace {
+
+// Each picture is parsed once and shared by every widget that shows it.
+std::shared_ptr<QSvgRenderer> sharedRenderer(const QString& resource) {
+  static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
+  auto it = cache.find(resource);
+  if (it == cache.end()) it = cache.insert(resource, std::make_shared<QSvgRenderer>(resource));
+  return it.value();
+}
+
+struct FaceFile {
+  const char* face;
+  const char* file;
+};
+constexpr FaceFile kFaces[] = {
+    {"説明", ":/face_setsumei.svg"},
+    {"EASY", ":/face_easy.svg"},
+    {"NORMAL", ":/face_normal.svg"},
+    {"HARD", ":/face_hard.svg"},
+    {"start", ":/face_start.svg"},
+    {"解答チェック", ":/face_kaitou.svg"},
+    {"NEXT", ":/face_next.svg"},
+    {"戻る", ":/face_modoru.svg"},
+    {"もう一度やり直す", ":/face_retry.svg"},
+    {"どこで間違ったか調べる", ":/face_review.svg"},
+    {"END", ":/face_end.svg"},
+};
+
+// The picture drawn once per resource, size and pixel ratio; every later paint (each show, press
+// and focus change) only copies it. Equal buttons on different windows share one pixmap.
+QPixmap rendered(const QString& resource, QSvgRenderer& renderer, const QWidget& widget) {
+  const QSize size = widget.size();
+  const qreal ratio = widget.devicePixelRatioF();
+  const QString key = QStringLiteral("kairo-picture:%1:%2x%3@%4")
+                          .arg(resource)
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(ratio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+  pixmap = QPixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  {
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  QPixmapCache::insert(key, pixmap);
+  return pixmap;
+}
+
+}  // namespace
+
+SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource), renderer_(sharedRenderer(resource)) {}
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
+}
+
+QString PictureButton::faceResource(const QString& face) {
+  for (const auto& entry : kFaces)
+    if (face == QString::fromUtf8(entry.face)) return QString::fromLatin1(entry.file);
+  return {};
+}
+
+PictureButton::PictureButton(const QString& face, QWidget* parent) : QPushButton(face, parent) {
+  setAccessibleName(face);
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  resource_ = faceResource(face);
+  if (!resource_.isEmpty()) renderer_ = sharedRenderer(resource_);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+  if (!renderer_ || !renderer_->isValid()) {
+    QPushButton::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(3, 3, -3, -3);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+}  // namespace kairo
