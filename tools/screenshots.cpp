@@ -1,15 +1,23 @@
 // Writes a PNG of every window of the program, rendered offscreen, into the folder given as the
-// first argument: <screen name>.png for each window as first shown, plus the drawing screen with a
-// generated problem of each course.
+// first argument: <screen name>.png for each window as first shown; the drawing screen with a
+// problem of each course and with each review drawing; the worked solution of a problem of each
+// course.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "app/application.h"
+#include "core/expected.h"
+#include "core/number.h"
 
 namespace {
+
+using kairo::Application;
+using kairo::ScreenId;
 
 bool save(QWidget* window, const QString& path) {
   window->show();
@@ -19,9 +27,67 @@ bool save(QWidget* window, const QString& path) {
   return ok;
 }
 
-void press(kairo::Application& app, kairo::ScreenId id, const char* button) {
+void press(Application& app, ScreenId id, const char* button) {
   if (auto* b = app.screens().form(id)->findChild<QAbstractButton*>(QString::fromUtf8(button)))
     b->click();
+}
+
+void type(Application& app, ScreenId id, const char* box, const QString& text) {
+  if (auto* edit = app.screens().form(id)->findChild<QLineEdit*>(QString::fromUtf8(box)))
+    edit->setText(text);
+}
+
+void replay(Application& app, const char* code) {
+  app.start();
+  type(app, ScreenId::StartF, "passtxt", QString::fromLatin1(code));
+  press(app, ScreenId::StartF, "Command5");
+}
+
+// The right answers of the problem on the drawing, typed into a window's boxes.
+void answer(Application& app, ScreenId id, bool impedance, bool firstCurrentRight = true) {
+  const kairo::ExerciseState s = *kairo::solved(app.state());
+  const auto text = [](double x) { return kairo::formatNumber(x, kairo::Pattern::Zero2); };
+  if (impedance) {
+    type(app, id, "txtZR", text(s.zTotal.re));
+    type(app, id, "txtrr", text(s.zTotal.re));
+    type(app, id, "txtjj", text(s.zTotal.im));
+    return;
+  }
+  const kairo::Complex currents[] = {s.current1, s.current2, s.current3};
+  for (int k = 0; k < 3; ++k) {
+    const QByteArray re = "txtArr" + QByteArray::number(k + 1);
+    const QByteArray im = "txtAjj" + QByteArray::number(k + 1);
+    const bool spoil = k == 0 ? !firstCurrentRight : k == 1;
+    type(app, id, re.constData(), spoil ? QStringLiteral("999") : text(currents[k].re));
+    type(app, id, im.constData(), text(currents[k].im));
+  }
+}
+
+// A course driven from a replayed code up to a review drawing.
+struct Road {
+  const char* name;
+  const char* code;
+  std::function<void(Application&)> walk;
+};
+
+void toReview(Application& app, bool beginner, bool impedance, bool firstCurrentRight) {
+  const ScreenId first = beginner ? ScreenId::EasyR1 : ScreenId::Normali;
+  const char* check = beginner ? "cmdKaitou" : "cmdkaitou";
+  if (impedance) {
+    for (int miss = 0; miss < 3; ++miss) press(app, first, check);
+    press(app, beginner ? ScreenId::EasyRFuseikai2 : ScreenId::NormaliFuseikai2, "Command2");
+    return;
+  }
+  answer(app, first, true);
+  press(app, first, check);
+  press(app, beginner ? ScreenId::EasyRSeikai : ScreenId::NormaliSeikai, "Command1");
+  const ScreenId currents = beginner ? ScreenId::EasyA : ScreenId::NormalAA;
+  answer(app, currents, false, firstCurrentRight);
+  for (int miss = 0; miss < 3; ++miss) press(app, currents, "cmdkaitou");
+  const ScreenId selection =
+      beginner ? (firstCurrentRight ? ScreenId::EasyAFuseikai2 : ScreenId::EasyAFuseikai3)
+               : (firstCurrentRight ? ScreenId::NormalAAFuseikai2 : ScreenId::NormalAAFuseikai3);
+  press(app, selection, "Command2");
 }
 
 }  // namespace
@@ -32,27 +98,54 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   bool ok = true;
   {
-    kairo::Application app;
+    Application app;
     for (int i = 0; i < kairo::kScreenCount; ++i) {
-      const auto id = static_cast<kairo::ScreenId>(i);
+      const auto id = static_cast<ScreenId>(i);
       QWidget* window = app.screens().form(id);
       ok = save(window, folder + QLatin1Char('/') + kairo::ScreenRegistry::name(id) + ".png") && ok;
       window->hide();
     }
   }
   {
-    kairo::Application app;
+    Application app;
     app.start();
-    press(app, kairo::ScreenId::StartF, "Command3");
-    press(app, kairo::ScreenId::EasyR1, "cmdSuuti");
-    ok = save(app.screens().form(kairo::ScreenId::SetForm), folder + "/SetForm-beginner.png") && ok;
+    press(app, ScreenId::StartF, "Command3");
+    press(app, ScreenId::EasyR1, "cmdSuuti");
+    ok = save(app.screens().form(ScreenId::SetForm), folder + "/SetForm-beginner.png") && ok;
   }
-  {
-    kairo::Application app;
-    app.start();
-    press(app, kairo::ScreenId::StartF, "Command2");
-    for (int i = 0; i < 3; ++i) press(app, kairo::ScreenId::Normali, "cmdSuuti");
-    ok = save(app.screens().form(kairo::ScreenId::SetForm), folder + "/SetForm-intermediate.png") &&
+  // 10, 20, 70 Ω at 30 V; 50 V with 2 µF, a coil of 3 mH as element 2 and 2 µF; 50 Ω, 4 µF and
+  // 7 mH at 100 V.
+  const Road roads[] = {
+      {"SetForm-intermediate", "52321832", [](Application&) {}},
+      {"SetForm-beginner-parallel-review", "31112171",
+       [](Application& app) { toReview(app, true, true, true); }},
+      {"SetForm-beginner-current-split-review", "31112171",
+       [](Application& app) { toReview(app, true, false, true); }},
+      {"SetForm-beginner-total-current-review", "31112171",
+       [](Application& app) { toReview(app, true, false, false); }},
+      {"SetForm-intermediate-parallel-review", "a1235472",
+       [](Application& app) { toReview(app, false, true, true); }},
+      {"SetForm-intermediate-branch-current-review", "a1235472",
+       [](Application& app) { toReview(app, false, false, true); }},
+      {"SetForm-intermediate-total-current-review", "a1235472",
+       [](Application& app) { toReview(app, false, false, false); }},
+  };
+  for (const Road& road : roads) {
+    Application app;
+    replay(app, road.code);
+    road.walk(app);
+    ok = save(app.screens().form(ScreenId::SetForm), folder + "/" + road.name + ".png") && ok;
+  }
+  // The worked solution with both stages earned.
+  for (const auto& [name, code] :
+       {std::pair{"解き方-beginner", "51115361"}, std::pair{"解き方-intermediate", "a1235472"}}) {
+    Application app;
+    replay(app, code);
+    kairo::ExerciseState s = app.state();
+    s.impedanceSolved = s.currentsSolved = true;
+    app.setState(s);
+    ok = save(app.screens().form(ScreenId::Tokikata),
+              folder + "/" + QString::fromUtf8(name) + ".png") &&
          ok;
   }
   return ok ? 0 : 1;

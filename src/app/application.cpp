@@ -21,6 +21,8 @@ QWidget* Application::createScreen(ScreenId id) {
       return createAppScreen(*this, id);
     case ScreenId::SetForm:
       return createSetForm(*this);
+    case ScreenId::Tokikata:
+      return createSolutionWindow(*this);
     default:
       break;
   }

@@ -34,5 +34,6 @@ class Application : public Session {
 // The windows of this layer.
 QWidget* createAppScreen(Application& app, ScreenId id);  // StartF, 説明, Hard
 QWidget* createSetForm(Application& app);                 // SetForm
+QWidget* createSolutionWindow(Application& app);          // 解き方
 
 }  // namespace kairo

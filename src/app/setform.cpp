@@ -14,15 +14,17 @@ namespace kairo {
 
 namespace {
 
-// The button, the code panel and its eight one-character labels, one column per code character.
+// The button, the code panel and its eight one-character labels, one column per code character,
+// and beside the panel the button of the worked solution.
 constexpr auto kSetFormControls = [] {
   constexpr int kPanelLefts[] = {240, 375, 510, 645, 795, 930, 1065, 1200};
-  std::array<ControlRow, 2 + kCodePanelLabels.size()> rows{{
+  std::array<ControlRow, 3 + kCodePanelLabels.size()> rows{{
       {"Command1", Kind::PictureButton, "戻る", 120, 7800, 1215, 735},
       {"Frame1", Kind::Frame, "回路コード", 1560, 7920, 1935, 615},
   }};
   for (std::size_t i = 0; i < kCodePanelLabels.size(); ++i)
     rows[2 + i] = {kCodePanelLabels[i], Kind::Label, "", kPanelLefts[i], 240, 135, 255, "Frame1"};
+  rows.back() = {"cmdSolution", Kind::PictureButton, "解き方", 3615, 7800, 1215, 735};
   return rows;
 }();
 
@@ -45,7 +47,7 @@ class SetFormEvents : public QObject {
  public:
   SetFormEvents(QWidget* window, Canvas* canvas, Application& app)
       : QObject(window), canvas_(canvas), app_(app) {
-    for (const char* name : {"Command1", "Frame1"}) {
+    for (const char* name : {"Command1", "Frame1", "cmdSolution"}) {
       QWidget* control = findControl<QWidget>(window, QString::fromUtf8(name));
       bottomControls_.push_back({control, window->height() - control->y()});
     }
@@ -98,6 +100,16 @@ QWidget* createSetForm(Application& app) {
 
   QObject::connect(findControl<QAbstractButton>(window, QStringLiteral("Command1")),
                    &QAbstractButton::clicked, window, [&app] { app.returnToStart(); });
+
+  // The worked solution opens only on what the student has answered or been shown.
+  auto* solution = findControl<QAbstractButton>(window, QStringLiteral("cmdSolution"));
+  const auto earned = [&app, solution] {
+    solution->setEnabled(app.state().impedanceSolved || app.state().currentsSolved);
+  };
+  earned();
+  QObject::connect(&app, &Session::solutionChanged, solution, earned);
+  QObject::connect(solution, &QAbstractButton::clicked, window,
+                   [&app] { app.open(ScreenId::Tokikata); });
 
   // Form_Load: the drawing cursor every course starts from.
   ExerciseState& state = app.state();

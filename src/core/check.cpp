@@ -18,6 +18,12 @@ bool boxesMatch(const CheckSpec& check, const QStringList& typed, const Exercise
   return all;
 }
 
+// The student knows the whole answer of the stage now: its worked solution may be shown.
+void unlock(const CheckSpec& check, ExerciseState& state) {
+  if (check.unlocks == Stage::Impedance) state.impedanceSolved = true;
+  if (check.unlocks == Stage::Currents) state.currentsSolved = true;
+}
+
 void showAnswers(const CheckSpec& check, const ExerciseState& state, std::vector<Effect>& out) {
   for (const AnswerField& label : check.answers)
     out.push_back(CheckOutcome::SetText{
@@ -37,6 +43,7 @@ std::optional<CheckOutcome> decideCheck(const CheckSpec& check, const QStringLis
 
   if (boxesMatch(check, typed, s, check.boxes.size())) {
     outcome.correct = true;
+    unlock(check, s);
     if (check.answerOnCorrect) showAnswers(check, s, out);
     if (check.hasVerdict)
       out.push_back(CheckOutcome::SetText{QStringLiteral("lblA"), QStringLiteral("正解！！")});
@@ -60,6 +67,7 @@ std::optional<CheckOutcome> decideCheck(const CheckSpec& check, const QStringLis
     return outcome;
   }
   if (s.missCount == 3) {
+    unlock(check, s);
     showAnswers(check, s, out);
     out.push_back(CheckOutcome::Open{check.end});
     out.push_back(CheckOutcome::Hide{check.incorrect});

@@ -13,6 +13,10 @@
 
 namespace kairo {
 
+// The stage of the worked solution an exercise's answer is the whole of: the combined value, or the
+// three currents.
+enum class Stage { None, Impedance, Currents };
+
 // An answer box (or answer label) and the expected part it stands for.
 struct AnswerField {
   const char* control;
@@ -44,6 +48,8 @@ struct CheckSpec {
   bool answerOnCorrect = false;
   ScreenId end = ScreenId::Count;
   std::span<const ScreenId> hideAtThird = {};
+  // Answered right, or shown at a follow-up's third miss, this answer earns the stage.
+  Stage unlocks = Stage::None;
 };
 
 // What one press of an answer-check button does, decided without any window: the state after the

@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-namespace kairo {
+#include "core/exercise_state.h"
 
-struct ExerciseState;
+namespace kairo {
 
 // The eight-character circuit code: source, three kinds, three values, circuit class. Decoding is
 // kept apart from the windows: it says what each character does, the replay handler does it.
@@ -33,8 +33,6 @@ struct ElementStep {
 
   QString kindLabel() const { return QString::number(kind); }
 };
-
-enum class Course { Beginner, Intermediate };
 
 // Position 8: the code is complete; the kinds decide the course, source symbol and class label.
 struct FinishStep {

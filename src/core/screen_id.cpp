@@ -8,6 +8,7 @@ constexpr const char* kNames[kScreenCount] = {
     "説明",
     "Hard",
     "SetForm",
+    "解き方",
     "EasyR1",
     "EasyR2",
     "EasyR並",

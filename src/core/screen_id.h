@@ -11,6 +11,7 @@ enum class ScreenId {
   Setsumei,  // 説明
   Hard,
   SetForm,
+  Tokikata,  // 解き方: the worked solution
   // beginner exercises
   EasyR1,
   EasyR2,

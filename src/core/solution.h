@@ -8,11 +8,6 @@
 
 namespace kairo {
 
-// The course decides the wording: resistors and R's in the beginner course, impedances and Z's in
-// the intermediate one. A beginner problem leaves the kinds of the last intermediate problem in
-// the state, so the caller says which course is open.
-enum class Course { Beginner, Intermediate };
-
 // One step of a worked solution, each line in plain text with Unicode subscripts and superscripts
 // (Z₂, 10⁻⁶).
 struct SolutionStep {

@@ -34,6 +34,7 @@ constexpr FaceFile kFaces[] = {
     {"もう一度やり直す", ":/face_retry.svg"},
     {"どこで間違ったか調べる", ":/face_review.svg"},
     {"END", ":/face_end.svg"},
+    {"解き方", ":/face_tokikata.svg"},
 };
 
 // The picture drawn once per resource, size and pixel ratio; every later paint (each show, press
@@ -90,6 +91,8 @@ void PictureButton::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter painter(this);
+  // The faces of the drill never change; only a button that is not yet of use is drawn faded.
+  if (!isEnabled()) painter.setOpacity(0.35);
   painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
   if (hasFocus()) {
     QStyleOptionFocusRect option;

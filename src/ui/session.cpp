@@ -58,7 +58,18 @@ void Session::open(ScreenId id) {
   if (isExercise(id)) setMissLabel(id, state_.missCount);
 }
 
+void Session::setState(ExerciseState state) {
+  const bool earned = state.impedanceSolved != state_.impedanceSolved ||
+                      state.currentsSolved != state_.currentsSolved;
+  state_ = std::move(state);
+  if (earned) emit solutionChanged();
+}
+
 void Session::beginProblem(ScreenId firstExercise) {
+  state_.course = firstExercise == ScreenId::EasyR1 ? Course::Beginner : Course::Intermediate;
+  state_.impedanceSolved = state_.currentsSolved = false;
+  if (screens_.isCreated(ScreenId::Tokikata)) screens_.hide(ScreenId::Tokikata);
+  emit solutionChanged();
   // Windows never created show nothing of any problem and stay uncreated.
   for (int i = 0; i < kScreenCount; ++i) {
     const auto id = static_cast<ScreenId>(i);

@@ -54,6 +54,13 @@ class Session : public QObject {
   // to the earlier problem. The caller opens `firstExercise`.
   void beginProblem(ScreenId firstExercise);
 
+  // The state after a check: stored, and the worked solution told when a stage was earned.
+  void setState(ExerciseState state);
+
+ signals:
+  // A stage of the worked solution was earned, or a new problem locked both.
+  void solutionChanged();
+
  private:
   ExerciseState state_;
   Random random_;

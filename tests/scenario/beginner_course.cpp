@@ -52,7 +52,7 @@ class BeginnerCourse : public QObject {
  private slots:
   void cleanPass() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     const Problem p = d.begin();
     const QStringList circuit = strokes(app.canvas());
     d.resistance(EasyR1, typed(p.total()));
@@ -76,7 +76,7 @@ class BeginnerCourse : public QObject {
   // brings back the incorrect-answer screen; the retry asks again on EasyR2 over the same drawing.
   void resistanceRetry() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     d.begin(kSeventy);
     const QStringList texts = app.canvas().printedTexts(), circuit = strokes(app.canvas());
     for (int miss = 1; miss <= 2; ++miss) {
@@ -116,7 +116,7 @@ class BeginnerCourse : public QObject {
   // The parallel part alone, then the whole circuit redrawn exactly as the generator drew it.
   void parallelReview() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     const Problem p = d.begin();
     const QStringList texts = app.canvas().printedTexts(), circuit = strokes(app.canvas());
     for (int miss = 0; miss < 3; ++miss) d.resistance(EasyR1, "1");
@@ -168,7 +168,7 @@ class BeginnerCourse : public QObject {
     QFETCH(bool, firstRight);
     QFETCH(QStringList, texts);
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     d.begin(p);
     d.resistance(EasyR1, typed(p.total()));
     d.click(EasyRSeikai, "Command1");
@@ -216,7 +216,7 @@ class BeginnerCourse : public QObject {
   // EasyA2 empty, counting from 0 (a new problem leaves nothing of the earlier one).
   void currentRetries() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     for (const ScreenId selection : {EasyAFuseikai2, EasyAFuseikai3}) {
       d.begin(kSeventy);
       d.resistance(EasyR1, "70");

@@ -13,7 +13,7 @@ namespace {
 
 // A fresh course on 50, 30, 60 Ω and 50 V (R 70, Rp 20, I 0.71 0.48 0.24) driven to `target`,
 // through EasyR2 when `viaR2`.
-void reach(Course& d, ScreenId target, bool viaR2) {
+void reach(EasyCourse& d, ScreenId target, bool viaR2) {
   d.begin({50, 30, 60, 50});
   const bool resistance = target == EasyR2 || target == EasyRHei;
   if (resistance || viaR2) {
@@ -29,7 +29,7 @@ void reach(Course& d, ScreenId target, bool viaR2) {
 }
 
 // A wrong answer in every box of the screen.
-void miss(Course& d, ScreenId screen, const QStringList& boxes) {
+void miss(EasyCourse& d, ScreenId screen, const QStringList& boxes) {
   for (const QString& box : boxes) d.type(screen, qPrintable(box), "0.5");
   d.answer(screen, {});
 }
@@ -88,7 +88,7 @@ class BeginnerFollowUp : public QObject {
     QFETCH(QStringList, afterThird);
     QFETCH(QStringList, afterFourth);
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     reach(d, screen, viaR2);
     QVERIFY(d.visible(screen));
     QCOMPARE(d.state().missCount, 0);
@@ -117,7 +117,7 @@ class BeginnerFollowUp : public QObject {
   // The check is not locked after the third miss: a right answer still counts as right.
   void rightAnswerAfterTheThirdMiss() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     reach(d, EasyR2, false);
     for (int count = 0; count < 3; ++count) miss(d, EasyR2, {"txtZR"});
     d.resistance(EasyR2, "70");
@@ -127,7 +127,7 @@ class BeginnerFollowUp : public QObject {
   // "END" of the end screen: the start screen alone, whatever was open, except the placeholder.
   void endScreenReturnsToTheStartScreen() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     reach(d, EasyAHei, true);
     for (int count = 0; count < 3; ++count) miss(d, EasyAHei, {"txtArr2", "txtArr3"});
     QCOMPARE(d.text(EasyREND, "Label6") + d.text(EasyREND, "Label4"),
@@ -141,7 +141,7 @@ class BeginnerFollowUp : public QObject {
   // A later pass never meets the earlier problem's answer, verdict or count on EasyR2.
   void aLaterPassStartsClean() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     reach(d, EasyR2, false);
     d.resistance(EasyR2, "1");
     d.resistance(EasyR2, "70");

@@ -38,7 +38,7 @@ class ProblemSwitch : public QObject {
   // "start" under an open follow-up: only the new problem's first exercise and the drawing stay.
   void startWhileAFollowUpIsOpen() {
     Application app;
-    easy::Course d(app);
+    easy::EasyCourse d(app);
     d.begin({50, 30, 60, 50});
     d.resistance(EasyR1, "70");
     d.click(EasyRSeikai, "Command1");
@@ -68,7 +68,7 @@ class ProblemSwitch : public QObject {
   // check of another problem left behind.
   void checksUseTheCircuitOnTheDrawing() {
     Application app;
-    easy::Course d(app);
+    easy::EasyCourse d(app);
     d.begin({50, 30, 60, 50});
     d.resistance(EasyR1, "70");
     d.click(EasyRSeikai, "Command1");
@@ -116,7 +116,7 @@ class ProblemSwitch : public QObject {
   // Closing the drawing screen from its title bar is its "戻る": back to the start screen.
   void closingTheDrawingScreen() {
     Application app;
-    easy::Course d(app);
+    easy::EasyCourse d(app);
     d.begin();
     d.resistance(EasyR1, "1");
     QVERIFY(!d.form(SetForm)->close());

@@ -52,7 +52,7 @@ inline QStringList strokes(const Canvas& canvas) {
 }
 
 // A course driven from the start screen: EASY, then "start" for a new problem.
-class Course : public Driver {
+class EasyCourse : public Driver {
  public:
   using Driver::Driver;
 

@@ -43,7 +43,7 @@ class BeginnerGenerator : public QObject {
     QList<Problem> runs[2];
     for (auto& run : runs) {
       Application app;
-      Course d(app);
+      EasyCourse d(app);
       run << d.begin();
       Random reference(Random::kSeed);
       const int strokesPerProblem = int(strokes(app.canvas()).size());
@@ -82,7 +82,7 @@ class BeginnerGenerator : public QObject {
   // "start" leaves nothing of the earlier problem on screen: only EasyR1 and the drawing.
   void startLeavesOnlyTheNewProblem() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     d.begin({50, 30, 60, 50});
     d.resistance(EasyR1, "70");
     d.click(EasyRSeikai, "Command1");
@@ -94,7 +94,7 @@ class BeginnerGenerator : public QObject {
   // Before any problem there is nothing to check against: no miss, no window.
   void checkBeforeAnyProblemDoesNothing() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     app.start();
     d.click(StartF, "Command3");
     d.resistance(EasyR1, "0");

@@ -72,7 +72,7 @@ class BeginnerWindows : public QObject {
   // The texts whose blanks and full-width characters belong to the screen.
   void exactTexts() {
     Application app;
-    Course d(app);
+    EasyCourse d(app);
     QCOMPARE(d.form(EasyRHei)->windowTitle(), "問題１a ");
     QCOMPARE(d.form(EasyA3)->windowTitle(), "問題２b");
     QCOMPARE(d.text(EasyA3, "Frame2"), "問題２ｂ");
@@ -86,7 +86,7 @@ class BeginnerWindows : public QObject {
   void reviewDrawings() {
     for (const char* review : {"parallel-part", "current-split", "total-current"}) {
       Application app;
-      Course d(app);
+      EasyCourse d(app);
       d.begin({10, 20, 70, 30});
       save(d.form(SetForm), "SetForm-start");
       if (review[0] == 'p') {

@@ -1,0 +1,73 @@
+// "解き方": the worked solution of the problem on the drawing, as far as the student has earned it.
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "app/application.h"
+#include "core/solution.h"
+#include "ui/form.h"
+
+namespace kairo {
+
+namespace {
+
+constexpr FontSpec kSolutionFont{Face::Default, 10.5};
+
+// The window shows the stages of the problem in the state, again whenever one is earned.
+void showSolution(Application& app, QTextBrowser* view) {
+  const ExerciseState& s = app.state();
+  view->setHtml(solutionHtml(s, s.course, s.impedanceSolved, s.currentsSolved));
+}
+
+// Escape closes the window, wherever in it the key was pressed (the view leaves the key to it).
+class EscapeHides : public QObject {
+ public:
+  explicit EscapeHides(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+      return false;
+    static_cast<QWidget*>(watched)->hide();
+    return true;
+  }
+};
+
+}  // namespace
+
+QWidget* createSolutionWindow(Application& app) {
+  auto* window = new QWidget(nullptr, Qt::Window);
+  window->setObjectName(QStringLiteral("解き方"));
+  window->setWindowTitle(QStringLiteral("解き方"));
+  window->setFont(screenFont());
+  window->resize(px(8400), px(8400));
+
+  auto* view = new QTextBrowser(window);
+  view->setObjectName(QStringLiteral("txtSolution"));
+  view->setFont(screenFont(kSolutionFont));
+  view->document()->setDefaultFont(screenFont(kSolutionFont));
+  view->setOpenLinks(false);
+  auto* close = new QPushButton(QStringLiteral("閉じる"), window);
+  close->setObjectName(QStringLiteral("cmdClose"));
+  close->setFont(screenFont());
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(window);
+  layout->addWidget(view);
+  layout->addLayout(buttons);
+
+  QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
+  new EscapeHides(window);
+  QObject::connect(&app, &Session::solutionChanged, view,
+                   [&app, view] { showSolution(app, view); });
+  showSolution(app, view);
+  return window;
+}
+
+}  // namespace kairo
