@@ -113,15 +113,15 @@ int main(int argc, char** argv) {
     press(app, ScreenId::EasyR1, "cmdSuuti");
     ok = save(app.screens().form(ScreenId::SetForm), folder + "/SetForm-beginner.png") && ok;
   }
-  // 10, 20, 70 Ω at 30 V; 50 V with 2 µF, a coil of 3 mH as element 2 and 2 µF; 50 Ω, 4 µF and
+  // 10, 20, 70 Ω at 30 V; 50 V with 1 µF, a coil of 8 mH as element 2 and 3 µF; 50 Ω, 4 µF and
   // 7 mH at 100 V.
   const Road roads[] = {
       {"SetForm-intermediate", "52321832", [](Application&) {}},
-      {"SetForm-beginner-parallel-review", "31112171",
+      {"SetForm-beginner-parallel-review", "31111271",
        [](Application& app) { toReview(app, true, true, true); }},
-      {"SetForm-beginner-current-split-review", "31112171",
+      {"SetForm-beginner-current-split-review", "31111271",
        [](Application& app) { toReview(app, true, false, true); }},
-      {"SetForm-beginner-total-current-review", "31112171",
+      {"SetForm-beginner-total-current-review", "31111271",
        [](Application& app) { toReview(app, true, false, false); }},
       {"SetForm-intermediate-parallel-review", "a1235472",
        [](Application& app) { toReview(app, false, true, true); }},
