@@ -428,9 +428,25 @@ class Walker {
   bool press() {
     const auto buttons = pressableButtons();
     if (buttons.empty()) return false;
-    const auto& [id, button] = buttons[below(std::uint32_t(buttons.size()))];
-    click(id, button);
+    auto chosen = buttons[below(std::uint32_t(buttons.size()))];
+    // A new problem or the way back to the start leaves everything behind: deep in a course a
+    // student seldom does that, and a walk that often does never reaches the deep windows.
+    if (abandons(chosen) && deepInACourse() && chance(75))
+      chosen = buttons[below(std::uint32_t(buttons.size()))];
+    click(chosen.first, chosen.second);
     return true;
+  }
+
+  static bool abandons(const std::pair<ScreenId, QAbstractButton*>& button) {
+    const QString name = button.second->objectName();
+    return name == QLatin1String("cmdSuuti") ||
+           (button.first == ScreenId::SetForm && name == QLatin1String("Command1"));
+  }
+
+  bool deepInACourse() const {
+    for (ScreenId id : visibleWindows())
+      if (isCourseScreen(id) && id != ScreenId::EasyR1 && id != ScreenId::Normali) return true;
+    return false;
   }
 
   // Types like a student (key by key) when the text is short plain text, else pastes it.
