@@ -49,7 +49,6 @@ QWidget* createSolutionWindow(Application& app) {
   auto* view = new QTextBrowser(window);
   view->setObjectName(QStringLiteral("txtSolution"));
   view->setFont(screenFont(kSolutionFont));
-  view->document()->setDefaultFont(screenFont(kSolutionFont));
   view->setOpenLinks(false);
   auto* close = new QPushButton(QStringLiteral("閉じる"), window);
   close->setObjectName(QStringLiteral("cmdClose"));

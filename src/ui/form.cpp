@@ -214,26 +214,62 @@ QList<QWidget*> controlsOf(QWidget* container) {
   return controls;
 }
 
+bool sameRows(const QRect& a, const QRect& b) {
+  return a.top() <= b.bottom() && a.bottom() >= b.top();
+}
+bool sameColumns(const QRect& a, const QRect& b) {
+  return a.left() <= b.right() && a.right() >= b.left();
+}
+
 // How far `control` may reach right and down before it meets another control or the edge.
 int roomRight(const QWidget* control, const QList<QWidget*>& siblings, const QRect& inner) {
   const QRect r = control->geometry();
   int room = inner.right() + 1 - r.left();
-  for (const QWidget* s : siblings) {
-    const QRect o = s->geometry();
-    if (s != control && o.top() <= r.bottom() && o.bottom() >= r.top() && o.left() >= r.right())
-      room = std::min(room, o.left() - r.left());
-  }
+  for (const QWidget* s : siblings)
+    if (s != control && sameRows(s->geometry(), r) && s->x() >= r.right())
+      room = std::min(room, s->x() - r.left());
   return room;
 }
 int roomBelow(const QWidget* control, const QList<QWidget*>& siblings, const QRect& inner) {
   const QRect r = control->geometry();
   int room = inner.bottom() + 1 - r.top();
-  for (const QWidget* s : siblings) {
-    const QRect o = s->geometry();
-    if (s != control && o.left() <= r.right() && o.right() >= r.left() && o.top() >= r.bottom())
-      room = std::min(room, o.top() - r.top());
-  }
+  for (const QWidget* s : siblings)
+    if (s != control && sameColumns(s->geometry(), r) && s->y() >= r.bottom())
+      room = std::min(room, s->y() - r.top());
   return room;
+}
+
+// A one-line label takes the width its text needs: from free space on its right, by moving the
+// label that stands there along (when that one has room), or by stepping left into free space.
+// A text that is more than a line even then wraps within the label's own width.
+void widen(FitLabel* label, const QList<QWidget*>& controls, const QRect& inner) {
+  QRect r = label->geometry();
+  const int width = int(std::ceil(label->neededSize(1e6).width()));
+  int room = roomRight(label, controls, inner);
+  for (QWidget* other : controls) {
+    if (width <= room) break;
+    const QRect o = other->geometry();
+    if (qobject_cast<FitLabel*>(other) && other != label && sameRows(o, r) &&
+        o.left() == r.left() + room &&
+        roomRight(other, controls, inner) - o.width() >= width - room) {
+      other->move(o.left() + width - room, o.top());
+      room = width;
+    }
+  }
+  if (width > room) {
+    int left = inner.left();
+    for (const QWidget* other : controls)
+      if (other != label && sameRows(other->geometry(), r) && other->geometry().right() < r.left())
+        left = std::max(left, other->geometry().right() + 1);
+    const int shift = std::min(width - room, r.left() - left);
+    r.translate(-shift, 0);
+    room += shift;
+  }
+  if (width <= room)
+    r.setWidth(std::max(r.width(), width));
+  else
+    label->setWordWrap(true);
+  label->setGeometry(r);
 }
 
 // The layout tables place every control to the twip for a font the machine may not have. Here
@@ -269,41 +305,8 @@ void finish(QWidget* container) {
     auto* label = qobject_cast<FitLabel*>(control);
     if (!label || label->text().isEmpty()) continue;
     label->setWordWrap(false);
+    widen(label, controls, inner);
     QRect r = label->geometry();
-    const int width = int(std::ceil(label->neededSize(1e6).width()));
-    if (width > r.width()) {
-      // A short label meets the label beside it: that one moves along, when it has room.
-      const int missing = width - roomRight(label, controls, inner);
-      for (QWidget* other : controls) {
-        if (missing <= 0 || !qobject_cast<FitLabel*>(other) || other == label) continue;
-        const QRect o = other->geometry();
-        if (o.top() <= r.bottom() && o.bottom() >= r.top() &&
-            o.left() == r.left() + roomRight(label, controls, inner) &&
-            roomRight(other, controls, inner) - o.width() >= missing)
-          other->move(o.left() + missing, o.top());
-      }
-    }
-    int room = roomRight(label, controls, inner);
-    if (width > room) {
-      // Or it steps left into free space.
-      int left = inner.left();
-      for (const QWidget* other : controls) {
-        const QRect o = other->geometry();
-        if (other != label && o.top() <= r.bottom() && o.bottom() >= r.top() &&
-            o.right() < r.left())
-          left = std::max(left, o.right() + 1);
-      }
-      const int shift = std::min(width - room, r.left() - left);
-      r.translate(-shift, 0);
-      label->setGeometry(r);
-      room += shift;
-    }
-    if (width <= room) {
-      r.setWidth(std::max(r.width(), width));
-    } else {
-      label->setWordWrap(true);  // more than a line: it wraps within its own width
-    }
-    label->setGeometry(r);
     const int height = int(std::ceil(label->neededSize(r.width()).height()));
     if (height > r.height()) r.setHeight(std::min(height, roomBelow(label, controls, inner)));
     label->setGeometry(r);

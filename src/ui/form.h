@@ -10,8 +10,7 @@
 
 namespace kairo {
 
-// One twip in device-independent pixels: 15 twips per pixel at 96 dpi.
-constexpr double kTwipsPerPixel = 15.0;
+// Twips to device-independent pixels, rounded: 15 twips per pixel at 96 dpi.
 constexpr int px(int twips) {
   return (twips + 7) / 15;
 }
