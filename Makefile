@@ -79,11 +79,16 @@ bench: deps
 	@cmake --build build-bench -j$(JOBS) --target bench_runner
 	@./build-bench/bench/bench_runner --runs $(BENCH_RUNS) --passes $(BENCH_PASSES)
 
-# A Debian package of a Release build without tests, made by CPack in build-package/.
-package: deps
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF -DKAIRO_BUILD_BENCH=OFF >/dev/null
+# A Debian package of a Release build without tests, made by CPack in build-package/ and checked by
+# lintian. Linked with full RELRO, as Debian's own builds are; the time stamps in the package are the
+# last commit's (SOURCE_DATE_EPOCH), so two builds of one commit give the same package.
+package:
+	@bash scripts/install-deps.sh package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF -DKAIRO_BUILD_BENCH=OFF \
+	  -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
 	@cmake --build build-package -j$(JOBS)
-	@cd build-package && cpack -G DEB
+	@cd build-package && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2>/dev/null || echo 0) cpack -G DEB
+	@lintian --fail-on error,warning build-package/*.deb
 	@ls build-package/*.deb
 
 clean:

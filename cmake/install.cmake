@@ -3,6 +3,14 @@
 include(GNUInstallDirs)
 
 set(KAIRO_APP_ID kairo-drill)
+set(KAIRO_METAINFO_ID io.github.kairodrill.KairoDrill)
+set(KAIRO_PACKAGE_MAINTAINER "Kairo Drill developers <kairo-drill@example.org>"
+  CACHE STRING "Maintainer named in the Debian package")
+# The release of PROJECT_VERSION: the AppStream release and the Debian changelog entry carry it.
+set(KAIRO_RELEASE_DATE 2026-12-09)
+set(KAIRO_RELEASE_DATE_RFC2822 "Wed, 09 Dec 2026 00:00:00 +0000")
+set(KAIRO_DEBIAN_RELEASE 1)
+set(KAIRO_DEBIAN_VERSION ${PROJECT_VERSION}-${KAIRO_DEBIAN_RELEASE})
 
 # Windows starts the program without a console window; macOS gets an application bundle, which
 # macdeployqt fills with Qt. Both properties are ignored on Linux.
@@ -10,7 +18,7 @@ set_target_properties(kairo-drill PROPERTIES
   WIN32_EXECUTABLE ON
   MACOSX_BUNDLE ON
   MACOSX_BUNDLE_BUNDLE_NAME "Kairo Drill"
-  MACOSX_BUNDLE_GUI_IDENTIFIER "io.github.kairodrill.KairoDrill"
+  MACOSX_BUNDLE_GUI_IDENTIFIER ${KAIRO_METAINFO_ID}
   MACOSX_BUNDLE_BUNDLE_VERSION "${PROJECT_VERSION}"
   MACOSX_BUNDLE_SHORT_VERSION_STRING "${PROJECT_VERSION}")
 
@@ -33,13 +41,30 @@ if(UNIX AND NOT APPLE)
       RENAME ${KAIRO_APP_ID}.png)
   endforeach()
 
-  # Manual pages are installed compressed (Debian policy); compressed here, so no gzip is needed.
-  set(manual ${PROJECT_SOURCE_DIR}/packaging/${KAIRO_APP_ID}.1)
-  set(manual_gz ${PROJECT_BINARY_DIR}/packaging/${KAIRO_APP_ID}.1.gz)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${manual})
+  # Compressed as Debian wants it: best compression, and no name or time stamp in the header, so two
+  # builds of one commit give the same bytes. Done at configure time, like the configured files.
   file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
-  file(ARCHIVE_CREATE OUTPUT ${manual_gz} PATHS ${manual} FORMAT raw COMPRESSION GZip)
-  install(FILES ${manual_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  find_program(KAIRO_GZIP gzip REQUIRED)
+  function(kairo_gzip input output)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
+    execute_process(COMMAND ${KAIRO_GZIP} -9nc ${input} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
+  endfunction()
+
+  kairo_gzip(${PROJECT_SOURCE_DIR}/packaging/${KAIRO_APP_ID}.1 ${PROJECT_BINARY_DIR}/packaging/${KAIRO_APP_ID}.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/${KAIRO_APP_ID}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)
+  kairo_gzip(${PROJECT_BINARY_DIR}/packaging/changelog ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz
+    DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${KAIRO_APP_ID}.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${KAIRO_APP_ID})
+
+  # Software centres list the program through its AppStream metadata, which names the desktop entry.
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${KAIRO_APP_ID}.metainfo.xml.in
+    ${PROJECT_BINARY_DIR}/packaging/${KAIRO_METAINFO_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/${KAIRO_METAINFO_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
 # The installed tree is checked as a whole: files, desktop entry and the command line.
@@ -49,7 +74,7 @@ if(KAIRO_BUILD_TESTS AND UNIX AND NOT APPLE)
   add_test(NAME install/layout
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/check_layout.sh
       ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR} $<CONFIG> ${PROJECT_VERSION}
-      "${icon_sizes}")
+      "${icon_sizes}" ${KAIRO_METAINFO_ID} ${KAIRO_DEBIAN_VERSION} ${KAIRO_RELEASE_DATE})
   set_tests_properties(install/layout PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false"
     LABELS install
@@ -57,8 +82,6 @@ if(KAIRO_BUILD_TESTS AND UNIX AND NOT APPLE)
 endif()
 
 # Debian package: `make package`, or `cpack -G DEB` in a build directory.
-set(KAIRO_PACKAGE_MAINTAINER "Kairo Drill developers <kairo-drill@example.org>"
-  CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KAIRO_APP_ID})
 set(CPACK_PACKAGE_VENDOR "Kairo Drill developers")
@@ -69,7 +92,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KAIRO_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${KAIRO_DEBIAN_RELEASE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Kairo Drill need.
+# With the argument "package", also what checks the Debian package (lintian).
 # Idempotent: when everything is present it only asks dpkg and returns.
 set -euo pipefail
 
@@ -9,8 +10,9 @@ packages=(
   fonts-noto-cjk
   xvfb xauth
   clang libclang-rt-14-dev
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file
 )
+[ "${1:-}" = package ] && packages+=(lintian)
 
 missing=()
 for p in "${packages[@]}"; do

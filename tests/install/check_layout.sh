@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh temporary prefix and checks what a user's system would get:
 # exactly the expected files, icons of the right sizes, a valid desktop entry pointing at them,
-# and a program that answers --version and --help with one line each.
-# Usage: check_layout.sh <cmake> <build dir> <config> <version> "<icon sizes>"
+# AppStream metadata, the licence and changelog a distribution needs, and a program that answers
+# --version and --help with one line each.
+# Usage: check_layout.sh <cmake> <build dir> <config> <version> "<icon sizes>" <AppStream id>
+#        <Debian version> <release date>
 set -uo pipefail
 
 cmake_command=$1
@@ -10,6 +12,9 @@ build_dir=$2
 config=$3
 version=$4
 read -r -a sizes <<<"$5"
+metainfo_id=$6
+debian_version=$7
+release_date=$8
 app=kairo-drill
 
 failures=0
@@ -38,6 +43,10 @@ expected=(
   "share/applications/$app.desktop"
   "share/icons/hicolor/scalable/apps/$app.svg"
   "share/man/man1/$app.1.gz"
+  "share/doc/$app/copyright"
+  "share/doc/$app/changelog.Debian.gz"
+  "share/lintian/overrides/$app"
+  "share/metainfo/$metainfo_id.metainfo.xml"
 )
 for n in "${sizes[@]}"; do expected+=("share/icons/hicolor/${n}x${n}/apps/$app.png"); done
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \
@@ -64,6 +73,50 @@ svg="$prefix/share/icons/hicolor/scalable/apps/$app.svg"
 [ -f "$svg" ] && ! grep -q '<svg' "$svg" && fail "scalable icon is not an SVG drawing"
 manual="$prefix/share/man/man1/$app.1.gz"
 [ -f "$manual" ] && ! gzip -dc "$manual" | grep -q '^\.TH KAIRO-DRILL 1' && fail "manual page is not a gzipped page"
+
+# Compressed files as Debian wants them, the same bytes on every build: no file name or time stamp
+# in the gzip header (flags and MTIME zero) and the best compression (XFL 2).
+changelog="$prefix/share/doc/$app/changelog.Debian.gz"
+for gz in "$manual" "$changelog"; do
+  [ -f "$gz" ] || continue
+  read -r -a header <<<"$(od -An -v -tu1 -N10 "$gz" | tr -s " \n" " ")"
+  [ "${header[*]:0:3}" = "31 139 8" ] || fail "${gz#"$prefix"/} is not gzip data"
+  [ "${header[*]:3:5}" = "0 0 0 0 0" ] || fail "${gz#"$prefix"/} keeps a name or time stamp"
+  [ "${header[8]}" = 2 ] || fail "${gz#"$prefix"/} is not compressed with -9"
+done
+
+# The changelog entry is this version's, dated like the AppStream release.
+if [ -f "$changelog" ]; then
+  entry=$(gzip -dc "$changelog")
+  [[ "$(head -n1 <<<"$entry")" == "$app ($debian_version) "*"; urgency="* ]] ||
+    fail "changelog does not start with the entry of $debian_version: $(head -n1 <<<"$entry")"
+  trailer=$(grep -m1 '^ -- ' <<<"$entry")
+  stamp=${trailer##*>  }
+  [ "$(date -u -d "$stamp" +%F 2>/dev/null)" = "$release_date" ] ||
+    fail "changelog is dated '$stamp', the release $release_date"
+fi
+copyright="$prefix/share/doc/$app/copyright"
+if [ -f "$copyright" ]; then
+  head -n1 "$copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright is not in the machine-readable format"
+  grep -qxF 'License: GPL-3.0-or-later' "$copyright" || fail "copyright does not name GPL-3.0-or-later"
+fi
+
+# AppStream: this release, the desktop entry as its launchable, and what appstreamcli says.
+metainfo="$prefix/share/metainfo/$metainfo_id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+  grep -qF "<release version=\"$version\" date=\"$release_date\"" "$metainfo" ||
+    fail "metainfo lacks the release $version of $release_date"
+  grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not name the desktop entry"
+  if command -v appstreamcli >/dev/null; then
+    # validate-tree also finds the desktop entry the metainfo names.
+    report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
+    report=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) || fail "appstreamcli validate-tree: $report"
+  else
+    echo "note: appstreamcli is not installed (appstream); metainfo not validated"
+  fi
+fi
 
 # The desktop entry: valid, and its keys lead to the installed program and icon.
 desktop="$prefix/share/applications/$app.desktop"
