@@ -80,14 +80,16 @@ bench: deps
 	@./build-bench/bench/bench_runner --runs $(BENCH_RUNS) --passes $(BENCH_PASSES)
 
 # A Debian package of a Release build without tests, made by CPack in build-package/ and checked by
-# lintian. Linked with full RELRO, as Debian's own builds are; the time stamps in the package are the
-# last commit's (SOURCE_DATE_EPOCH), so two builds of one commit give the same package.
+# lintian. Linked with full RELRO, as Debian's own builds are. Every time stamp, in the package and in
+# the program's compiled-in resources, is the last commit's (SOURCE_DATE_EPOCH), so two builds of one
+# commit give the same package.
+PACKAGE_EPOCH = $(shell git log -1 --format=%ct 2>/dev/null || echo 0)
 package:
 	@bash scripts/install-deps.sh package
 	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKAIRO_BUILD_TESTS=OFF -DKAIRO_BUILD_BENCH=OFF \
 	  -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null
-	@cmake --build build-package -j$(JOBS)
-	@cd build-package && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2>/dev/null || echo 0) cpack -G DEB
+	@SOURCE_DATE_EPOCH=$(PACKAGE_EPOCH) cmake --build build-package -j$(JOBS)
+	@cd build-package && SOURCE_DATE_EPOCH=$(PACKAGE_EPOCH) cpack -G DEB
 	@lintian --fail-on error,warning build-package/*.deb
 	@ls build-package/*.deb
 
