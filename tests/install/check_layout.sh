@@ -17,6 +17,9 @@ debian_version=$7
 release_date=$8
 app=kairo-drill
 
+# The first n bytes of a file as unsigned decimals, one word each.
+first_bytes() { od -An -v -tu1 -N"$2" "$1" | tr -s " \n" " "; }
+
 failures=0
 fail() {
   echo "FAIL: $*"
@@ -62,7 +65,7 @@ missing=$(comm -23 <(printf '%s\n' "${expected[@]}" | sort) \
 for n in "${sizes[@]}"; do
   png="$prefix/share/icons/hicolor/${n}x${n}/apps/$app.png"
   [ -f "$png" ] || continue
-  read -r -a header <<<"$(od -An -v -tu1 -N24 "$png" | tr -s " \n" " ")"
+  read -r -a header <<<"$(first_bytes "$png" 24)"
   signature="${header[*]:0:8}"
   width=$(((header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19]))
   height=$(((header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23]))
@@ -79,7 +82,7 @@ manual="$prefix/share/man/man1/$app.1.gz"
 changelog="$prefix/share/doc/$app/changelog.Debian.gz"
 for gz in "$manual" "$changelog"; do
   [ -f "$gz" ] || continue
-  read -r -a header <<<"$(od -An -v -tu1 -N10 "$gz" | tr -s " \n" " ")"
+  read -r -a header <<<"$(first_bytes "$gz" 10)"
   [ "${header[*]:0:3}" = "31 139 8" ] || fail "${gz#"$prefix"/} is not gzip data"
   [ "${header[*]:3:5}" = "0 0 0 0 0" ] || fail "${gz#"$prefix"/} keeps a name or time stamp"
   [ "${header[8]}" = 2 ] || fail "${gz#"$prefix"/} is not compressed with -9"
