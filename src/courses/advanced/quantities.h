@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/complex.h"
+#include "core/exercise_state.h"
+
+namespace kairo::advanced {
+
+// The quantities the advanced course asks for, read from a state whose expected values are
+// computed (computeExpected with Computation::Currents, or solved()). Angles are in degrees in
+// (−180, 180], relative to the source voltage E at 0°.
+
+// An angle in degrees brought into (−180, 180]; −180 reads 180.
+double normalizedDegrees(double degrees);
+// The magnitude and the angle (degrees) of a complex value; 0∠0 for zero.
+double magnitude(Complex z);
+double angleDegrees(Complex z);
+
+// Z = R + jX in polar form: |Z| and θ (positive when inductive).
+double zMagnitude(const ExerciseState& s);
+double zAngle(const ExerciseState& s);
+double zReal(const ExerciseState& s);
+double zImaginary(const ExerciseState& s);
+
+// Power delivered by the source (E is an RMS value): P = |I1|²R [W], Q = E|I1| sin θ [var],
+// S = E|I1| [V·A], and the power factor P/S in percent.
+double activePower(const ExerciseState& s);
+double reactivePower(const ExerciseState& s);
+double apparentPower(const ExerciseState& s);
+double powerFactorPercent(const ExerciseState& s);
+
+// The three currents as phasors.
+double current1Magnitude(const ExerciseState& s);
+double current1Angle(const ExerciseState& s);
+double current2Magnitude(const ExerciseState& s);
+double current2Angle(const ExerciseState& s);
+double current3Magnitude(const ExerciseState& s);
+double current3Angle(const ExerciseState& s);
+double current1Real(const ExerciseState& s);
+double current1Imaginary(const ExerciseState& s);
+
+// V1 = I1·z1 across element 1 and V23 = I1·z2z3/(z2+z3) across the two branches.
+Complex voltage1(const ExerciseState& s);
+Complex voltage23(const ExerciseState& s);
+double v23Magnitude(const ExerciseState& s);
+double v23Angle(const ExerciseState& s);
+
+// A circuit of the course: at least one resistor and at least one capacitor or coil, and the
+// branches not in resonance (z2 + z3 ≠ 0). Reads the kinds and values of the state.
+bool isAdvancedCircuit(const ExerciseState& state);
+// The generator's further limits, inclusive: 5 Ω ≤ |Z| ≤ 500 Ω and each current at least 0.1 A.
+bool withinGeneratorLimits(const ExerciseState& state);
+
+}  // namespace kairo::advanced
