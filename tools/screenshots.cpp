@@ -136,6 +136,12 @@ int main(int argc, char** argv) {
     road.walk(app);
     ok = save(app.screens().form(ScreenId::SetForm), folder + "/" + road.name + ".png") && ok;
   }
+  // The start screen saying why a code was refused.
+  {
+    Application app;
+    replay(app, "5x225532");
+    ok = save(app.screens().form(ScreenId::StartF), folder + "/StartF-code-refused.png") && ok;
+  }
   // The worked solution with both stages earned.
   for (const auto& [name, code] :
        {std::pair{"解き方-beginner", "51115361"}, std::pair{"解き方-intermediate", "a1235472"}}) {

@@ -38,10 +38,14 @@ void openExercise(Application& app, Canvas& canvas, const FinishStep& finish) {
 
 void replayCode(Application& app) {
   ExerciseState& state = app.state();
-  // A code that describes no problem changes nothing: the student can correct it in place.
+  // A code that describes no problem changes nothing: the student can correct it in place, told
+  // what is wrong with it.
+  QString why;
   const std::optional<ReplayPlan> plan =
-      decodeCircuitCode(app.text(ScreenId::StartF, QStringLiteral("passtxt")), state);
+      decodeCircuitCode(app.text(ScreenId::StartF, QStringLiteral("passtxt")), state, &why);
+  app.setText(ScreenId::StartF, QStringLiteral("lblCodeError"), why);
   if (!plan) return;
+  app.lockSolution();
 
   app.open(ScreenId::SetForm);
   state.unitText = QStringLiteral("Ω");

@@ -22,6 +22,8 @@ constexpr ControlRow kStartControls[] = {
      "場合は入力しなくていいです。",
      4440, 3480, 2655, 615},
     {"Command5", Kind::Button, "コード実行", 5280, 4080, 1335, 375},
+    // Why the code in the box was refused; empty otherwise.
+    {"lblCodeError", Kind::Label, "", 3960, 4500, 3135, 375, nullptr, Tint::Red},
     {"Command6", Kind::Button, "終了", 360, 3960, 852, 492},
     {"Command3", Kind::PictureButton, "EASY", 360, 4920, 1575, 1215},
     {"Command2", Kind::PictureButton, "NORMAL", 2760, 4920, 1575, 1215},
@@ -51,8 +53,10 @@ constexpr FormSpec kSetsumei{
     "説明", "説明", 8148, 4224, -1, -1, Background::Explanation, kExplanationControls};
 constexpr FormSpec kHard{"Hard", "工事中", 6108, 3912, -1, -1, Background::White, kHardControls};
 
+// A new course shows nothing of the problem before: no code, no worked solution.
 void clearCodePanel(Application& app) {
   showCircuitCode(app, {});
+  app.lockSolution();
 }
 
 // NORMAL: the intermediate course starts on Normali with every answer field it names emptied.
@@ -100,6 +104,9 @@ QWidget* createStartF(Application& app) {
   auto* code = form->findChild<QLineEdit*>(QStringLiteral("passtxt"));
   auto* run = form->findChild<QAbstractButton*>(QStringLiteral("Command5"));
   QObject::connect(code, &QLineEdit::returnPressed, run, &QAbstractButton::click);
+  // A refusal speaks of the code that was refused, not of the one being corrected.
+  auto* why = findControl<QLabel>(form, QStringLiteral("lblCodeError"));
+  QObject::connect(code, &QLineEdit::textChanged, why, [why] { why->clear(); });
   return form;
 }
 

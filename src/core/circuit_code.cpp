@@ -38,9 +38,12 @@ QString stepLabel(std::optional<char32_t> c) {
 class Code {
  public:
   // Full-width characters typed with an input method read as their ASCII forms.
+  // "あ" is what the key "a" gives with the input method on, and "a" is the code's only letter.
   explicit Code(QStringView text) : chars_(text.toUcs4()) {
-    for (uint& c : chars_)
+    for (uint& c : chars_) {
       if (c <= 0xFFFF) c = foldWidth(char16_t(c));
+      if (c == U'あ') c = U'a';
+    }
   }
 
   int length() const { return int(chars_.size()); }
@@ -87,25 +90,51 @@ ReplayStep stepAt(const Code& code, int position) {
   return std::monostate{};
 }
 
-// The inputs the code table has no meaning for. The circuit class and the R/Z names depend on
-// all three kind characters, so they must exist and be digits wherever those are needed.
-bool meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
+QString positionName(int position) {
+  if (position == 1) return QStringLiteral("1文字目（電源電圧）");
+  const int element = position <= 4 ? position - 1 : position - 4;
+  return QStringLiteral("%1文字目（素子%2の%3）")
+      .arg(position)
+      .arg(element)
+      .arg(position <= 4 ? QStringLiteral("種類") : QStringLiteral("値"));
+}
+
+QString refusal(int position, const QString& allowed) {
+  return positionName(position) + QStringLiteral("は ") + allowed + QStringLiteral(" です。");
+}
+
+const QString kSteps = QStringLiteral("1〜9 か a");
+const QString kKinds = QStringLiteral("1〜3");
+
+// Why the code table has no meaning for the input, or nothing when it has. The source and the
+// values are steps (a digit or "a"), and a 0 V source poses nothing to compute. The circuit class
+// and the R/Z names depend on all three kind characters, so they must exist and be digits wherever
+// those are needed.
+std::optional<QString> meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
+  for (const int position : {1, 5, 6, 7}) {
+    const std::optional<char32_t> c = code.at(position);
+    if (c && !isDigit(*c) && !isTenth(c)) return refusal(position, kSteps);
+  }
+  if (code.at(1) == U'0') return refusal(1, kSteps);
   bool resistor = false;
   for (const ReplayStep& step : steps) {
     const auto* e = std::get_if<ElementStep>(&step);
     if (!e) continue;
     if (e->kind == 1) resistor = true;
     // −100 / C has no value for C = 0.
-    if (e->kind == 2 && e->value == 0) return true;
+    if (e->kind == 2 && e->value == 0)
+      return positionName(e->position + 4) + QStringLiteral("はコンデンサでは ") + kSteps +
+             QStringLiteral(" です。");
   }
-  if (resistor && code.length() < 4) return true;
+  if (resistor && code.length() < 4)
+    return QStringLiteral("抵抗のある回路のコードは、素子3の種類（4文字目）まで入力して下さい。");
   if (resistor || code.length() >= kCodeLength) {
     for (int element = 1; element <= 3; ++element) {
       const std::optional<char32_t> c = code.kindChar(element);
-      if (c && !isDigit(*c)) return true;
+      if (c && !isDigit(*c)) return refusal(element + 1, kKinds);
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 // A complete code opens an exercise, so its circuit must have the answers the exercise asks for.
@@ -117,16 +146,20 @@ bool hasAnswers(const std::vector<ReplayStep>& steps, const ExerciseState& curre
 
 }  // namespace
 
-std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseState& current) {
+std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseState& current,
+                                            QString* why) {
   const Code code(text);
   ReplayPlan plan;
   plan.steps.reserve(std::size_t(code.length()));
   for (int position = 1; position <= code.length(); ++position)
     plan.steps.push_back(stepAt(code, position));
 
-  if (meaningless(code, plan.steps)) return std::nullopt;
-  if (code.length() >= kCodeLength && !hasAnswers(plan.steps, current)) return std::nullopt;
-  return plan;
+  std::optional<QString> reason = meaningless(code, plan.steps);
+  if (!reason && code.length() >= kCodeLength && !hasAnswers(plan.steps, current))
+    reason = QStringLiteral("この回路には答えがありません（共振など）。");
+  if (!reason) return plan;
+  if (why) *why = *reason;
+  return std::nullopt;
 }
 
 QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,

@@ -52,11 +52,14 @@ struct ReplayPlan {
 };
 
 // Decodes `code` against the current exercise state (elements whose kind digit is not 1 to 3 keep
-// the current values). No plan when the code cannot describe a problem: a kind character that is
-// not a digit where the kinds matter, a resistor in a code too short to tell the circuit class, a
-// capacitor without a value, or a complete code whose circuit has no combined impedance or no
-// currents.
-std::optional<ReplayPlan> decodeCircuitCode(QStringView code, const ExerciseState& current);
+// the current values). The code is read as the code box folds it: full-width forms as ASCII, "あ"
+// as "a". No plan when the code cannot describe a problem: a source or value that is neither a
+// digit nor "a", a 0 V source, a kind character that is not a digit where the kinds matter, a
+// resistor in a code too short to tell the circuit class, a capacitor without a value, or a
+// complete code whose circuit has no combined impedance or no currents; `why` then gets a sentence
+// for the student naming the position and what it may hold.
+std::optional<ReplayPlan> decodeCircuitCode(QStringView code, const ExerciseState& current,
+                                            QString* why = nullptr);
 
 // The code the generators write: the voltage in tens of volts, the three kinds, the three value
 // steps (tens of Ω, µF or mH) with "a" for the tenth step, and the class "1" for three resistors,

@@ -53,6 +53,17 @@ struct ExerciseState {
   double reactance(int k) const { return k == 1 ? reactance1 : k == 2 ? reactance2 : reactance3; }
   int kind(int k) const { return k == 1 ? kind1 : k == 2 ? kind2 : kind3; }
 
+  // The kind element k has in the circuit the checks compute with, read from its values: a
+  // capacitor's reactance is negative, a coil's positive (a coil of 0 mH keeps its kind), anything
+  // else is a resistor. The kind fields alone can lag behind: the beginner generator sets none, and
+  // a code that keeps an element keeps the values of the earlier problem.
+  int elementKind(int k) const {
+    const double x = reactance(k);
+    if (x < 0) return 2;
+    if (x > 0 || (kind(k) == 3 && resistance(k) == 0)) return 3;
+    return 1;
+  }
+
   static constexpr int kMissCountLimit = 32767;
 
  private:

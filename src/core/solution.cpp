@@ -182,7 +182,7 @@ SolutionStep elementStep(const ExerciseState& s, int k, Complex z) {
   const QString n = subscript(k);
   const Shown x = figure(z.im);
   const Shown value = figure(double(s.lcValue(k)));
-  switch (s.kind(k)) {
+  switch (s.elementKind(k)) {
     case 2:
       return {
           u"Z"_s + n + u"（コンデンサ C"_s + n + u" = "_s + value.text + u" uF）"_s,

@@ -182,10 +182,16 @@ QWidget* buildForm(const FormSpec& layout) {
     }
   }
   finish(form);
-  // Enter in an answer box presses the window's answer check, as the student expects.
+  // Enter in an answer box presses the window's answer check once every box holds something;
+  // before that it moves on to the first empty box. A second Enter out of habit (the first one
+  // committed the input method's text) must not cost one of the three tries.
   if (auto* button = qobject_cast<QPushButton*>(checkButton))
     for (QLineEdit* box : boxes)
-      QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
+      QObject::connect(box, &QLineEdit::returnPressed, button, [button, boxes] {
+        for (QLineEdit* other : boxes)
+          if (other->text().trimmed().isEmpty()) return other->setFocus(Qt::TabFocusReason);
+        button->click();
+      });
   return form;
 }
 
@@ -261,9 +267,13 @@ void widen(FitLabel* label, const QList<QWidget*>& controls, const QRect& inner)
     for (const QWidget* other : controls)
       if (other != label && sameRows(other->geometry(), r) && other->geometry().right() < r.left())
         left = std::max(left, other->geometry().right() + 1);
-    const int shift = std::min(width - room, r.left() - left);
-    r.translate(-shift, 0);
-    room += shift;
+    // Stepping left only pays when the text then reads on one line; a text that wraps anyway
+    // keeps its place (a hint under a box stays under the box).
+    const int shift = width - room;
+    if (shift <= r.left() - left) {
+      r.translate(-shift, 0);
+      room += shift;
+    }
   }
   if (width <= room)
     r.setWidth(std::max(r.width(), width));

@@ -67,9 +67,7 @@ void Session::setState(ExerciseState state) {
 
 void Session::beginProblem(ScreenId firstExercise) {
   state_.course = firstExercise == ScreenId::EasyR1 ? Course::Beginner : Course::Intermediate;
-  state_.impedanceSolved = state_.currentsSolved = false;
-  if (screens_.isCreated(ScreenId::Tokikata)) screens_.hide(ScreenId::Tokikata);
-  emit solutionChanged();
+  lockSolution();
   // Windows never created show nothing of any problem and stay uncreated.
   for (int i = 0; i < kScreenCount; ++i) {
     const auto id = static_cast<ScreenId>(i);
@@ -78,6 +76,12 @@ void Session::beginProblem(ScreenId firstExercise) {
   for (const std::span<const CheckSpec> course : exercises_)
     for (const CheckSpec& check : course)
       if (screens_.isCreated(check.screen)) resetExercise(*this, check);
+}
+
+void Session::lockSolution() {
+  state_.impedanceSolved = state_.currentsSolved = false;
+  if (screens_.isCreated(ScreenId::Tokikata)) screens_.hide(ScreenId::Tokikata);
+  emit solutionChanged();
 }
 
 void Session::addExercises(std::span<const CheckSpec> checks) {

@@ -54,6 +54,9 @@ class Session : public QObject {
   // to the earlier problem. The caller opens `firstExercise`.
   void beginProblem(ScreenId firstExercise);
 
+  // The worked solution shows nothing of the next problem: both stages locked, its window hidden.
+  void lockSolution();
+
   // The state after a check: stored, and the worked solution told when a stage was earned.
   void setState(ExerciseState state);
 

@@ -108,15 +108,6 @@ class CircuitCode : public QObject {
                                                 "-",
                                                 "-",
                                                 "finish intermediate 2"};
-    // Only the lower-case letter is a step; "A", blanks and signs read 0.
-    QTest::newRow("odd values") << "A133A -"
-                                << QStringList{"source 0 0",
-                                               "element 1 kind 1 value 0 x 0 [1 0] Z1:",
-                                               "element 2 kind 3 value 0 x 0 [3 0] Z2:",
-                                               "element 3 kind 3 value 0 x 0 [3 0] Z3:",
-                                               "-",
-                                               "-",
-                                               "-"};
     QTest::newRow("longer") << "2111123x!?"
                             << QStringList{"source 20 2",
                                            "element 1 kind 1 value 10 x 0 [1 1] R1=",
@@ -137,7 +128,6 @@ class CircuitCode : public QObject {
                                           "-",
                                           "-"};
     QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("source only") << "x" << QStringList{"source 0 0"};
     // A short code without a resistor needs no circuit class: the odd kind is just skipped.
     QTest::newRow("short, odd kind")
         << "6x3" << QStringList{"source 60 6", "-", "element 2 kind 3 value 0 x 0 [3 0] Z2:"};
@@ -163,10 +153,36 @@ class CircuitCode : public QObject {
     QCOMPARE(plan(code, earlierProblem()), steps);
   }
 
-  // Typed with the input method on, full-width characters read as their ASCII forms.
+  // Typed with the input method on, full-width characters read as their ASCII forms, and "あ"
+  // (the key "a" with the input method on) as "a".
   void fullWidthCodes() {
     QCOMPARE(plan("３２１３ａ４５１"), plan("3213a451"));
     QCOMPARE(plan("５\u3000"), plan("5 "));
+    QCOMPARE(plan("あ１２３５４７２"), plan("a1235472"));
+    QCOMPARE(plan("あ１２３５４７２").first(), QString("source 100 a"));
+  }
+
+  // A refused code says which position is wrong and what it may hold.
+  void refusalReasons_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("kind letter") << "5x225532"
+                                 << "2文字目（素子1の種類）は 1〜3 です。";
+    QTest::newRow("0 V") << "01235472"
+                         << "1文字目（電源電圧）は 1〜9 か a です。";
+    QTest::newRow("kana value") << "a1235い72"
+                                << "6文字目（素子2の値）は 1〜9 か a です。";
+    QTest::newRow("capacitor 0") << "51211052"
+                                 << "6文字目（素子2の値）はコンデンサでは 1〜9 か a です。";
+    QTest::newRow("resonance") << "51235252"
+                               << "この回路には答えがありません（共振など）。";
+  }
+  void refusalReasons() {
+    QFETCH(QString, code);
+    QFETCH(QString, why);
+    QString said;
+    QVERIFY(!kairo::decodeCircuitCode(code, ExerciseState{}, &said));
+    QCOMPARE(said, why);
   }
 
   void reactancesAreExact() {
@@ -223,6 +239,12 @@ class CircuitCode : public QObject {
     QTest::newRow("capacitor, letter") << "5233x55";
     QTest::newRow("capacitor, upper-case A") << "5222A11";
     QTest::newRow("capacitor, full-width A") << "5222Ａ11";
+    // Sources and values that are no step: a letter, a blank, a sign, a kana; and a 0 V source.
+    QTest::newRow("source letter") << "x";
+    QTest::newRow("odd values") << "a133A -";
+    QTest::newRow("upper-case source") << "A1235472";
+    QTest::newRow("zero volts") << "01235472";
+    QTest::newRow("kana value") << "a1235い72";
     // Complete codes without an answer: resonant branches, a zero combined impedance, zero
     // branches.
     QTest::newRow("2 uF with 5 mH") << "51235252";

@@ -10,10 +10,6 @@ namespace kairo {
 
 namespace {
 
-bool isKind(int kind) {
-  return kind >= 1 && kind <= 3;
-}
-
 // A coil's label is written with a capital Z on the branch drawings, the others with a small z.
 QString branchLabel(int position, int kind) {
   return (kind == 3 ? QStringLiteral("Z") : QStringLiteral("z")) + QString::number(position);
@@ -25,21 +21,24 @@ void drawWholeCircuit(Canvas& canvas, ExerciseState& state, const QString& lette
                       const QString& separator) {
   for (int k = 1; k <= 3; ++k) {
     state.elementIndex = k;
-    drawElement(canvas, state, k, state.kind(k));
+    drawElement(canvas, state, k, state.elementKind(k));
   }
-  drawSource(canvas, state, state.kind1 == 1 && state.kind2 == 1 && state.kind3 == 1);
+  drawSource(canvas, state,
+             state.elementKind(1) == 1 && state.elementKind(2) == 1 && state.elementKind(3) == 1);
   for (int k = 1; k <= 3; ++k) {
     state.elementIndex = k;
     state.unitText = QStringLiteral("Ω");
-    printElementValue(canvas, state, k, state.kind(k), letter + QString::number(k), separator);
+    printElementValue(canvas, state, k, state.elementKind(k), letter + QString::number(k),
+                      separator);
   }
-  if (isKind(state.kind3)) printSourceVoltage(canvas, state);
+  printSourceVoltage(canvas, state);
 }
 
 void drawParallelPart(Canvas& canvas, ExerciseState& state, const QString& separator) {
   for (int k = 2; k <= 3; ++k) {
-    drawBranchAlone(canvas, state, k, state.kind(k));
-    printElementValue(canvas, state, k, state.kind(k), branchLabel(k, state.kind(k)), separator);
+    const int kind = state.elementKind(k);
+    drawBranchAlone(canvas, state, k, kind);
+    printElementValue(canvas, state, k, kind, branchLabel(k, kind), separator);
   }
 }
 

@@ -7,9 +7,9 @@ namespace kairo {
 class Canvas;
 struct ExerciseState;
 
-// The whole circuit of the exercise state: the three elements by their kinds, the source, the
-// value texts "<letter>k<separator> value unit" and the source voltage. A position whose kind is
-// not 1..3 draws and prints nothing (for position 3 also no voltage).
+// The whole circuit of the exercise state: the three elements, the source, the value texts
+// "<letter>k<separator> value unit" and the source voltage. Each element is drawn as the kind its
+// values make it (elementKind), so a drawing shows the circuit the checks compute with.
 void drawWholeCircuit(Canvas& canvas, ExerciseState& state, const QString& letter,
                       const QString& separator);
 

@@ -142,7 +142,7 @@ void wire(Session& app, QWidget* form, ScreenId id) {
         app.state().missCount = 0;
         app.open(NormalAA2);
         drawWholeCircuit(app.canvas(), app.state(), QStringLiteral("z"), QStringLiteral("="));
-        app.hide({NormalAAHei, NormalAAHeiSeikai, NormalAA});
+        app.hide({NormalAAHei, NormalAA3, NormalAAHeiSeikai, NormalAA});
         currentArrows(app.canvas());
       });
       break;
