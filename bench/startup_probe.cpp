@@ -8,11 +8,13 @@
 #include <cstdio>
 
 #include "app/application.h"
+#include "courses/beginner/windows.h"
 #include "support.h"
 
 namespace {
 
 using kairo::ScreenId;
+namespace screens = kairo::screens;
 namespace bench = kairo::bench;
 
 void press(kairo::Application& app, ScreenId id, const char* button) {
@@ -22,28 +24,26 @@ void press(kairo::Application& app, ScreenId id, const char* button) {
 void openEveryWindow(kairo::Application& app, bool listMappings) {
   bench::EventCounter counter;
   // A problem on the drawing screen, so its canvas holds a circuit like in use.
-  press(app, ScreenId::StartF, "Command3");
-  press(app, ScreenId::EasyR1, "cmdSuuti");
+  press(app, screens::StartF, "Command3");
+  press(app, screens::EasyR1, "cmdSuuti");
   bench::settle(counter);
   // Each window opened and painted once, then put away again as the courses do; the start and
   // drawing screens stay up.
-  for (int i = 0; i < kairo::kScreenCount; ++i) {
-    const auto id = static_cast<ScreenId>(i);
+  for (ScreenId id : app.screens().all()) {
     app.open(id);
     bench::settle(counter);
-    if (id != ScreenId::StartF && id != ScreenId::SetForm) app.hide(id);
+    if (id != screens::StartF && id != screens::SetForm) app.hide(id);
   }
   bench::settle(counter);
   qint64 unpainted = 0;
   qint64 backingBytes = 0;  // what the windows' backing stores hold at 4 bytes a pixel
-  for (int i = 0; i < kairo::kScreenCount; ++i) {
-    const QWidget* window = app.screens().form(static_cast<ScreenId>(i));
+  for (ScreenId id : app.screens().all()) {
+    const QWidget* window = app.screens().form(id);
     const double ratio = window->devicePixelRatioF();
     backingBytes += qint64(window->width() * ratio) * qint64(window->height() * ratio) * 4;
     if (!counter.paintedIn(window)) {
       ++unpainted;
-      std::fprintf(stderr, "not painted: %s\n",
-                   qUtf8Printable(kairo::ScreenRegistry::name(static_cast<ScreenId>(i))));
+      std::fprintf(stderr, "not painted: %s\n", qUtf8Printable(kairo::ScreenRegistry::name(id)));
     }
   }
   if (listMappings)
@@ -53,7 +53,7 @@ void openEveryWindow(kairo::Application& app, bool listMappings) {
   const qint64 rss = bench::statusKib("VmRSS");
   const qint64 anon = bench::statusKib("RssAnon");
   const qint64 file = bench::statusKib("RssFile");
-  bench::report({{"windows", kairo::kScreenCount},
+  bench::report({{"windows", qint64(app.screens().all().size())},
                  {"unpainted", unpainted},
                  {"hwm_kib", hwm},
                  {"rss_kib", rss},
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   app.start();
   const qint64 builtNs = bench::monotonicNs();
 
-  QWidget* startScreen = app.screens().form(ScreenId::StartF);
+  QWidget* startScreen = app.screens().form(screens::StartF);
   if (allWindows) {
     bench::afterFirstPaint(startScreen,
                            [&app, listMappings] { openEveryWindow(app, listMappings); });

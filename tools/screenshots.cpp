@@ -13,11 +13,14 @@
 #include "app/application.h"
 #include "core/expected.h"
 #include "core/number.h"
+#include "courses/beginner/windows.h"
+#include "courses/intermediate/windows.h"
 
 namespace {
 
 using kairo::Application;
 using kairo::ScreenId;
+namespace screens = kairo::screens;
 
 bool save(QWidget* window, const QString& path) {
   window->show();
@@ -39,8 +42,8 @@ void type(Application& app, ScreenId id, const char* box, const QString& text) {
 
 void replay(Application& app, const char* code) {
   app.start();
-  type(app, ScreenId::StartF, "passtxt", QString::fromLatin1(code));
-  press(app, ScreenId::StartF, "Command5");
+  type(app, screens::StartF, "passtxt", QString::fromLatin1(code));
+  press(app, screens::StartF, "Command5");
 }
 
 // The right answers of the problem on the drawing, typed into a window's boxes.
@@ -71,22 +74,22 @@ struct Road {
 };
 
 void toReview(Application& app, bool beginner, bool impedance, bool firstCurrentRight) {
-  const ScreenId first = beginner ? ScreenId::EasyR1 : ScreenId::Normali;
+  const ScreenId first = beginner ? screens::EasyR1 : screens::Normali;
   const char* check = beginner ? "cmdKaitou" : "cmdkaitou";
   if (impedance) {
     for (int miss = 0; miss < 3; ++miss) press(app, first, check);
-    press(app, beginner ? ScreenId::EasyRFuseikai2 : ScreenId::NormaliFuseikai2, "Command2");
+    press(app, beginner ? screens::EasyRFuseikai2 : screens::NormaliFuseikai2, "Command2");
     return;
   }
   answer(app, first, true);
   press(app, first, check);
-  press(app, beginner ? ScreenId::EasyRSeikai : ScreenId::NormaliSeikai, "Command1");
-  const ScreenId currents = beginner ? ScreenId::EasyA : ScreenId::NormalAA;
+  press(app, beginner ? screens::EasyRSeikai : screens::NormaliSeikai, "Command1");
+  const ScreenId currents = beginner ? screens::EasyA : screens::NormalAA;
   answer(app, currents, false, firstCurrentRight);
   for (int miss = 0; miss < 3; ++miss) press(app, currents, "cmdkaitou");
   const ScreenId selection =
-      beginner ? (firstCurrentRight ? ScreenId::EasyAFuseikai2 : ScreenId::EasyAFuseikai3)
-               : (firstCurrentRight ? ScreenId::NormalAAFuseikai2 : ScreenId::NormalAAFuseikai3);
+      beginner ? (firstCurrentRight ? screens::EasyAFuseikai2 : screens::EasyAFuseikai3)
+               : (firstCurrentRight ? screens::NormalAAFuseikai2 : screens::NormalAAFuseikai3);
   press(app, selection, "Command2");
 }
 
@@ -99,8 +102,7 @@ int main(int argc, char** argv) {
   bool ok = true;
   {
     Application app;
-    for (int i = 0; i < kairo::kScreenCount; ++i) {
-      const auto id = static_cast<ScreenId>(i);
+    for (ScreenId id : app.screens().all()) {
       QWidget* window = app.screens().form(id);
       ok = save(window, folder + QLatin1Char('/') + kairo::ScreenRegistry::name(id) + ".png") && ok;
       window->hide();
@@ -109,9 +111,9 @@ int main(int argc, char** argv) {
   {
     Application app;
     app.start();
-    press(app, ScreenId::StartF, "Command3");
-    press(app, ScreenId::EasyR1, "cmdSuuti");
-    ok = save(app.screens().form(ScreenId::SetForm), folder + "/SetForm-beginner.png") && ok;
+    press(app, screens::StartF, "Command3");
+    press(app, screens::EasyR1, "cmdSuuti");
+    ok = save(app.screens().form(screens::SetForm), folder + "/SetForm-beginner.png") && ok;
   }
   // 10, 20, 70 Ω at 30 V; 50 V with 1 µF, a coil of 8 mH as element 2 and 3 µF; 50 Ω, 4 µF and
   // 7 mH at 100 V.
@@ -134,13 +136,13 @@ int main(int argc, char** argv) {
     Application app;
     replay(app, road.code);
     road.walk(app);
-    ok = save(app.screens().form(ScreenId::SetForm), folder + "/" + road.name + ".png") && ok;
+    ok = save(app.screens().form(screens::SetForm), folder + "/" + road.name + ".png") && ok;
   }
   // The start screen saying why a code was refused.
   {
     Application app;
     replay(app, "5x225532");
-    ok = save(app.screens().form(ScreenId::StartF), folder + "/StartF-code-refused.png") && ok;
+    ok = save(app.screens().form(screens::StartF), folder + "/StartF-code-refused.png") && ok;
   }
   // The worked solution with both stages earned.
   for (const auto& [name, code] :
@@ -148,9 +150,9 @@ int main(int argc, char** argv) {
     Application app;
     replay(app, code);
     kairo::ExerciseState s = app.state();
-    s.impedanceSolved = s.currentsSolved = true;
+    s.solvedStages = ~0u;
     app.setState(s);
-    ok = save(app.screens().form(ScreenId::Tokikata),
+    ok = save(app.screens().form(screens::Tokikata),
               folder + "/" + QString::fromUtf8(name) + ".png") &&
          ok;
   }

@@ -7,8 +7,9 @@
 
 namespace kairo {
 
-// The drill as a program: a session whose windows are the start, explanation and placeholder
-// screens, the drawing screen and the windows of both courses. A test builds a fresh one.
+// The drill as a program: a session whose own windows are the start and explanation screens, the
+// drawing screen and the worked solution, besides the windows of the courses. A test builds a
+// fresh one.
 class Application : public Session {
   Q_OBJECT
 
@@ -19,8 +20,8 @@ class Application : public Session {
   // Creates and shows the start screen.
   void start();
 
-  // "終了": hide every window but Hard, then end the program (a program with every window
-  // hidden could receive no input and would linger unseen).
+  // "終了": hide every window, then end the program (a program with every window hidden could
+  // receive no input and would linger unseen).
   void quit();
 
  signals:
@@ -32,7 +33,7 @@ class Application : public Session {
 };
 
 // The windows of this layer.
-QWidget* createAppScreen(Application& app, ScreenId id);  // StartF, 説明, Hard
+QWidget* createAppScreen(Application& app, ScreenId id);  // StartF, 説明
 QWidget* createSetForm(Application& app);                 // SetForm
 QWidget* createSolutionWindow(Application& app);          // 解き方
 

@@ -103,13 +103,11 @@ QWidget* createSetForm(Application& app) {
 
   // The worked solution opens only on what the student has answered or been shown.
   auto* solution = findControl<QAbstractButton>(window, QStringLiteral("cmdSolution"));
-  const auto earned = [&app, solution] {
-    solution->setEnabled(app.state().impedanceSolved || app.state().currentsSolved);
-  };
+  const auto earned = [&app, solution] { solution->setEnabled(app.state().solvedStages != 0); };
   earned();
   QObject::connect(&app, &Session::solutionChanged, solution, earned);
   QObject::connect(solution, &QAbstractButton::clicked, window,
-                   [&app] { app.open(ScreenId::Tokikata); });
+                   [&app] { app.open(screens::Tokikata); });
 
   // Form_Load: the drawing cursor every course starts from.
   ExerciseState& state = app.state();

@@ -19,7 +19,9 @@ constexpr FontSpec kSolutionFont{Face::Default, 10.5};
 // The window shows the stages of the problem in the state, again whenever one is earned.
 void showSolution(Application& app, QTextBrowser* view) {
   const ExerciseState& s = app.state();
-  view->setHtml(solutionHtml(s, s.course, s.impedanceSolved, s.currentsSolved));
+  const CourseDefinition* course = app.course();
+  view->setHtml(course && course->solution ? solutionHtml(course->solution(s), s.solvedStages)
+                                           : QString());
 }
 
 // Escape closes the window, wherever in it the key was pressed (the view leaves the key to it).

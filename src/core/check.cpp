@@ -13,25 +13,31 @@ bool boxesMatch(const CheckSpec& check, const QStringList& typed, const Exercise
   for (std::size_t i = 0; i < count && i < check.boxes.size(); ++i) {
     const AnswerField& box = check.boxes[i];
     const QString text = qsizetype(i) < typed.size() ? typed[qsizetype(i)] : QString();
-    all = answerMatches(expectedPart(state, box.value, box.part), check.pattern, text) && all;
+    const double expected = expectedField(state, box);
+    all = (box.accepts ? box.accepts(expected, text)
+                       : answerMatches(expected, check.pattern, text)) &&
+          all;
   }
   return all;
 }
 
 // The student knows the whole answer of the stage now: its worked solution may be shown.
 void unlock(const CheckSpec& check, ExerciseState& state) {
-  if (check.unlocks == Stage::Impedance) state.impedanceSolved = true;
-  if (check.unlocks == Stage::Currents) state.currentsSolved = true;
+  if (check.unlocks > 0) state.solvedStages |= 1u << (check.unlocks - 1);
 }
 
 void showAnswers(const CheckSpec& check, const ExerciseState& state, std::vector<Effect>& out) {
   for (const AnswerField& label : check.answers)
-    out.push_back(CheckOutcome::SetText{
-        QString::fromUtf8(label.control),
-        shownNumber(expectedPart(state, label.value, label.part), check.answerPattern)});
+    out.push_back(
+        CheckOutcome::SetText{QString::fromUtf8(label.control),
+                              shownNumber(expectedField(state, label), check.answerPattern)});
 }
 
 }  // namespace
+
+double expectedField(const ExerciseState& state, const AnswerField& field) {
+  return field.quantity ? field.quantity(state) : expectedPart(state, field.value, field.part);
+}
 
 std::optional<CheckOutcome> decideCheck(const CheckSpec& check, const QStringList& typed,
                                         const ExerciseState& state) {

@@ -13,16 +13,28 @@
 
 namespace kairo {
 
-// The stage of the worked solution an exercise's answer is the whole of: the combined value, or the
-// three currents.
-enum class Stage { None, Impedance, Currents };
+// A value of the circuit an answer stands for, read from the state once the check's computation
+// has run; and a rule that accepts a typed answer for an expected value.
+using Quantity = double (*)(const ExerciseState& state);
+using Acceptance = bool (*)(double expected, QStringView typed);
 
-// An answer box (or answer label) and the expected part it stands for.
+// An answer box (or answer label) and the expected part it stands for: a part of one of the
+// circuit's complex values compared by the check's pattern, or a quantity of the course with its
+// own rule of acceptance.
 struct AnswerField {
   const char* control;
-  Expect value;
+  Expect value = Expect::ZTotal;
   Part part = Part::Re;
+  Quantity quantity = nullptr;
+  Acceptance accepts = nullptr;
 };
+constexpr AnswerField quantityField(const char* control, Quantity quantity,
+                                    Acceptance accepts = nullptr) {
+  return {control, Expect::ZTotal, Part::Re, quantity, accepts};
+}
+
+// The value a field stands for, in a state whose expected values are computed.
+double expectedField(const ExerciseState& state, const AnswerField& field);
 
 // One answer-check button: which boxes compare with which values and where each outcome leads.
 struct CheckSpec {
@@ -32,24 +44,27 @@ struct CheckSpec {
   std::span<const AnswerField> boxes;
   ScreenId correct;
   ScreenId incorrect;
+  // The button that runs the check.
+  const char* button = "cmdkaitou";
   bool followUp = false;
   // The screen has the verdict label lblA ("正解！！" on a correct answer).
   bool hasVerdict = false;
   // First-attempt screens: the third miss opens `selection`; when `firstCurrentBoxes` > 0 it opens
   // `selection` only if those leading boxes (the first current) match, else `selectionOtherwise`.
-  ScreenId selection = ScreenId::Count;
+  ScreenId selection = {};
   int firstCurrentBoxes = 0;
-  ScreenId selectionOtherwise = ScreenId::Count;
+  ScreenId selectionOtherwise = {};
   // Follow-up screens: answer labels written at the third miss (and on a correct answer when
   // `answerOnCorrect`), the end screen and the further screens hidden at the third miss. The
   // fourth miss leaves the course for the start screen.
   std::span<const AnswerField> answers = {};
   Pattern answerPattern = Pattern::Zero2;
   bool answerOnCorrect = false;
-  ScreenId end = ScreenId::Count;
+  ScreenId end = {};
   std::span<const ScreenId> hideAtThird = {};
-  // Answered right, or shown at a follow-up's third miss, this answer earns the stage.
-  Stage unlocks = Stage::None;
+  // Answered right, or shown at a follow-up's third miss, this answer earns this stage of the
+  // worked solution (1, 2, …; 0 none).
+  int unlocks = 0;
 };
 
 // What one press of an answer-check button does, decided without any window: the state after the

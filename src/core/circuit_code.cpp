@@ -85,8 +85,7 @@ ReplayStep stepAt(const Code& code, int position) {
     if (c == U'1' || c == U'2' || c == U'3') return elementStep(code, position - 1, int(*c - U'0'));
     return std::monostate{};
   }
-  if (position == kCodeLength)
-    return FinishStep{code.allResistors() ? Course::Beginner : Course::Intermediate};
+  if (position == kCodeLength) return FinishStep{code.allResistors(), *code.at(kCodeLength)};
   return std::monostate{};
 }
 
@@ -162,14 +161,22 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseStat
   return std::nullopt;
 }
 
+QList<char32_t> foldedCode(QStringView text) {
+  const Code code(text);
+  QList<char32_t> out;
+  for (int position = 1; position <= code.length(); ++position) out << *code.at(position);
+  return out;
+}
+
 QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
-                          const std::array<int, 3>& steps) {
+                          const std::array<int, 3>& steps, QChar classChar) {
   const auto character = [](int step) { return step == 10 ? QChar(u'a') : QChar(u'0' + step); };
   QString code;
   code += character(voltageStep);
   for (int kind : kinds) code += QChar(u'0' + kind);
   for (int step : steps) code += character(step);
-  code += kinds == std::array{1, 1, 1} ? QChar(u'1') : QChar(u'2');
+  if (classChar.isNull()) classChar = kinds == std::array{1, 1, 1} ? QChar(u'1') : QChar(u'2');
+  code += classChar;
   return code;
 }
 

@@ -34,11 +34,13 @@ struct ElementStep {
   QString kindLabel() const { return QString::number(kind); }
 };
 
-// Position 8: the code is complete; the kinds decide the course, source symbol and class label.
+// Position 8: the code is complete. Its character names the course where a course claims it;
+// otherwise the kinds decide the course, the source symbol and the class label.
 struct FinishStep {
-  Course course = Course::Beginner;
+  bool resistorsOnly = false;
+  char32_t classChar = 0;  // the eighth character, folded
 
-  bool allResistors() const { return course == Course::Beginner; }
+  bool allResistors() const { return resistorsOnly; }
   QString classLabel() const { return allResistors() ? QStringLiteral("1") : QStringLiteral("2"); }
 };
 
@@ -62,10 +64,14 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView code, const ExerciseStat
                                             QString* why = nullptr);
 
 // The code the generators write: the voltage in tens of volts, the three kinds, the three value
-// steps (tens of Ω, µF or mH) with "a" for the tenth step, and the class "1" for three resistors,
-// otherwise "2".
+// steps (tens of Ω, µF or mH) with "a" for the tenth step, and the class: `classChar` where the
+// course has one of its own, else "1" for three resistors, otherwise "2".
 QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
-                          const std::array<int, 3>& steps);
+                          const std::array<int, 3>& steps, QChar classChar = QChar());
+
+// The code as the code box reads it: full-width forms as ASCII, "あ" as "a", one entry per
+// character.
+QList<char32_t> foldedCode(QStringView code);
 
 // The exercise-state writes of one step: voltage, element fields and kind, and the miss counter
 // reset when the code is complete. Panel labels and drawing are the handler's.

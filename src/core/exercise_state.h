@@ -6,9 +6,6 @@
 
 namespace kairo {
 
-// The two courses: direct-current resistor circuits and alternating-current circuits.
-enum class Course { Beginner, Intermediate };
-
 // The one record through which all screens talk: the circuit of the current problem, the drawing
 // cursor, the miss counter and the complex results of the last check. Fields are read and written
 // directly by name; everything starts at zero or empty.
@@ -36,12 +33,10 @@ struct ExerciseState {
   Complex current1, current2, current3;
   // 1 resistor, 2 capacitor, 3 coil; 0 while no intermediate problem has set it.
   int kind1 = 0, kind2 = 0, kind3 = 0;
-  // The course of the problem on the drawing, and the stages of its worked solution the student
-  // has earned: the combined value and the currents, each answered right or shown by a
-  // follow-up's third miss. A new problem locks both again.
-  Course course = Course::Beginner;
-  bool impedanceSolved = false;
-  bool currentsSolved = false;
+  // The stages of the problem's worked solution the student has earned (bit s − 1 for stage s):
+  // each answered right or shown by a follow-up's third miss. A new problem locks them all again.
+  unsigned solvedStages = 0;
+  bool stageSolved(int stage) const { return stage > 0 && (solvedStages >> (stage - 1) & 1u); }
 
   // Element k (1..3) of the per-element fields, for loops over the three positions.
   int& resistance(int k) { return pick(k, resistance1, resistance2, resistance3); }

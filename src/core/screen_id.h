@@ -1,82 +1,47 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
-#include <optional>
+#include <string_view>
 
 namespace kairo {
 
-// Every window of the program. Names are the windows' object names (screenName).
-enum class ScreenId {
-  StartF,
-  Setsumei,  // 説明
-  Hard,
-  SetForm,
-  Tokikata,  // 解き方: the worked solution
-  // beginner exercises
-  EasyR1,
-  EasyR2,
-  EasyRHei,  // EasyR並
-  EasyA,
-  EasyA2,
-  EasyA3,
-  EasyAHei,  // EasyA並
-  // beginner results
-  EasyRSeikai,
-  EasyRHeiSeikai,
-  EasyAHeiSeikai,
-  EasyASeikai,
-  EasyRFuseikai1,
-  EasyR2Fuseikai1,
-  EasyRHeiFuseikai1,
-  EasyAFuseikai1,
-  EasyA2Fuseikai1,
-  EasyA3Fuseikai1,
-  EasyAHeiFuseikai1,
-  EasyRFuseikai2,
-  EasyAFuseikai2,
-  EasyAFuseikai3,
-  EasyREND,
-  // intermediate exercises
-  Normali,
-  Normali2,
-  NormaliHei,  // Normali並
-  NormalAA,
-  NormalAA2,
-  NormalAA3,
-  NormalAAHei,  // NormalAA並
-  // intermediate results
-  NormaliSeikai,
-  NormaliHeiSeikai,
-  NormalAAHeiSeikai,
-  NormalAASeikai,
-  NormaliFuseikai1,
-  Normali2Fuseikai1,
-  NormaliHeiFuseikai1,
-  NormalAAFuseikai1,
-  NormalAA2Fuseikai1,
-  NormalAA3Fuseikai1,
-  NormalAAHeiFuseikai1,
-  NormaliFuseikai2,
-  NormalAAFuseikai2,
-  NormalAAFuseikai3,
-  NormalEND,
-  Count
+// A window, by its object name ("EasyR並", "説明"). The default value names no window.
+struct ScreenId {
+  const char* utf8 = nullptr;
+
+  constexpr bool isNone() const { return utf8 == nullptr; }
+  QString name() const { return QString::fromUtf8(utf8); }
+  friend constexpr bool operator==(ScreenId a, ScreenId b) {
+    if (!a.utf8 || !b.utf8) return a.utf8 == b.utf8;
+    return std::string_view(a.utf8) == std::string_view(b.utf8);
+  }
+  // By name, for ordered containers; no window first.
+  friend constexpr bool operator<(ScreenId a, ScreenId b) {
+    if (!a.utf8 || !b.utf8) return !a.utf8 && b.utf8;
+    return std::string_view(a.utf8) < std::string_view(b.utf8);
+  }
 };
 
-constexpr int kScreenCount = static_cast<int>(ScreenId::Count);
-
-// The windows of the two courses: exercises, results, selections and end screens.
-constexpr bool isCourseScreen(ScreenId id) {
-  return id >= ScreenId::EasyR1 && id < ScreenId::Count;
-}
-// The exercise windows, the ones with answer boxes and a miss label.
-constexpr bool isExercise(ScreenId id) {
-  return (id >= ScreenId::EasyR1 && id <= ScreenId::EasyAHei) ||
-         (id >= ScreenId::Normali && id <= ScreenId::NormalAAHei);
+inline size_t qHash(ScreenId id, size_t seed = 0) {
+  return id.isNone() ? seed : qHash(QByteArrayView(id.utf8), seed);
 }
 
-// The window's object name ("EasyR並", "説明"), and the window of a name.
-QString screenName(ScreenId id);
-std::optional<ScreenId> screenByName(const QString& name);
+// Every window's id. The program's own windows are named here; each course names its windows in
+// its own folder, in this same namespace.
+namespace screens {
+inline constexpr ScreenId StartF{"StartF"};
+inline constexpr ScreenId Setsumei{"説明"};
+inline constexpr ScreenId SetForm{"SetForm"};
+inline constexpr ScreenId Tokikata{"解き方"};  // the worked solution
+}  // namespace screens
+
+// The windows of the program apart from the courses.
+inline constexpr ScreenId kProgramScreens[] = {screens::StartF, screens::Setsumei, screens::SetForm,
+                                               screens::Tokikata};
+
+inline QString screenName(ScreenId id) {
+  return id.name();
+}
 
 }  // namespace kairo

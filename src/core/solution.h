@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/complex.h"
 #include "core/exercise_state.h"
 
 namespace kairo {
@@ -24,7 +25,7 @@ struct SolutionStage {
 };
 
 // A final answer as the answer boxes take it: formatNumber's two decimals without a trailing full
-// stop ("0.71", "70", "-38.89"). `im` stays empty in the beginner course.
+// stop ("0.71", "70", "-38.89"). `im` stays empty where the answer is real.
 struct FinalAnswer {
   Complex value;  // unrounded, as the checks compute it
   QString re;
@@ -36,24 +37,64 @@ struct SolutionAnswers {
   FinalAnswer current1, current2, current3;
 };
 
+// A solution in two stages: the combined value, then the currents.
+inline constexpr int kImpedanceStage = 1;
+inline constexpr int kCurrentsStage = 2;
 struct Solution {
-  Course course = Course::Beginner;
   SolutionStage impedance;
   SolutionStage currents;
   SolutionAnswers answers;  // the texts the result lines show
 };
 
-// The worked solution of the circuit in the state; nothing when the circuit has no answer. In the
-// beginner course every element is taken as the resistor it is.
-std::optional<Solution> workedSolution(const ExerciseState& state, Course course);
+// The stages of a worked solution whose bits are set in `stages` (bit s − 1 for stage s), as rich
+// text for a read-only view: paragraphs, <b>, <sub> and <sup>, no font settings. Empty when no
+// stage is selected.
+QString solutionHtml(const QList<SolutionStage>& stages, unsigned selected);
 
-// Only the final answers of the worked solution, without its text.
-std::optional<SolutionAnswers> finalAnswers(const ExerciseState& state, Course course);
+// The pieces the courses write their solutions with.
+namespace worked {
 
-// The selected stages as rich text for a read-only view: paragraphs, <b>, <sub> and <sup>, no
-// font settings. Empty when the circuit has no answer or no stage is selected.
-QString solutionHtml(const Solution& solution, bool impedanceStage, bool currentStage);
-QString solutionHtml(const ExerciseState& state, Course course, bool impedanceStage,
-                     bool currentStage);
+constexpr QChar kMinus = QChar(0x2212);
 
+// A number or expression as written in the text, and whether writing it rounded a value; a
+// rounded right-hand side is joined with "≒" instead of "=".
+struct Shown {
+  QString text;
+  bool rounded = false;
+};
+Shown operator+(Shown a, const Shown& b);
+Shown operator+(Shown a, const QString& b);
+Shown operator+(const QString& a, const Shown& b);
+
+// Whether a written value differs from the exact one beyond rounding noise.
+bool differs(double written, double exact);
+// The printed minus sign in place of the ASCII one the number functions write.
+QString withMinusSign(QString text);
+// An in-between value: four significant digits, never an exponent; from 1000 up the whole number.
+Shown figure(double x);
+Shown figure(Complex z);
+// The text an answer box accepts for the value: the checks' two decimals, no trailing full stop.
+QString answerText(double x);
+// "a + jb" from the texts of the two parts; `compact` drops a zero part as in-between values do.
+QString complexText(const QString& re, const QString& im, bool compact);
+Shown bracketed(const Shown& x);
+// A factor or second operand in brackets when it would otherwise read as a subtraction or as two
+// terms.
+Shown operand(const Shown& x);
+Shown squared(const Shown& x);
+// A plain non-negative number stands as it is; anything else is bracketed as a factor.
+Shown grouped(const Shown& x);
+QString relation(bool rounded);
+// "lhs = e1 ≒ e2 …", each sign by whether that expression rounds.
+QString chain(const QString& lhs, const QList<Shown>& expressions);
+Complex conjugate(Complex z);
+QString subscript(int k);
+QString roundingNote();
+// numerator / denominator, worked by multiplying both with the conjugate of a complex denominator.
+QList<Shown> division(Complex numerator, Complex denominator);
+FinalAnswer finalAnswer(Complex value, bool complex);
+// "Z ≒ 50 − j38.89 Ω（実部 50、虚部 −38.89）", or "R = 70 Ω", from the answer's own texts.
+QString finalLine(const QString& lhs, const FinalAnswer& answer, const QString& unit);
+
+}  // namespace worked
 }  // namespace kairo

@@ -278,4 +278,21 @@ void totalCurrentReview(Canvas& canvas, const ExerciseState& state, const QColor
   canvas.drawLineTo(3800, 1200, boxColour);
 }
 
+void drawWholeCircuit(Canvas& canvas, ExerciseState& state, const QString& letter,
+                      const QString& separator) {
+  for (int k = 1; k <= 3; ++k) {
+    state.elementIndex = k;
+    drawElement(canvas, state, k, state.elementKind(k));
+  }
+  drawSource(canvas, state,
+             state.elementKind(1) == 1 && state.elementKind(2) == 1 && state.elementKind(3) == 1);
+  for (int k = 1; k <= 3; ++k) {
+    state.elementIndex = k;
+    state.unitText = QStringLiteral("Ω");
+    printElementValue(canvas, state, k, state.elementKind(k), letter + QString::number(k),
+                      separator);
+  }
+  printSourceVoltage(canvas, state);
+}
+
 }  // namespace kairo

@@ -48,6 +48,12 @@ void printElementValue(Canvas& canvas, ExerciseState& state, int position, int k
 // unitText := "V"; moveTo(1300, 1450); printItems(voltageE, unitText).
 void printSourceVoltage(Canvas& canvas, ExerciseState& state);
 
+// The whole circuit of the exercise state: the three elements, the source, the value texts
+// "<letter>k<separator> value unit" and the source voltage. Each element is drawn as the kind its
+// values make it (elementKind), so a drawing shows the circuit the checks compute with.
+void drawWholeCircuit(Canvas& canvas, ExerciseState& state, const QString& letter,
+                      const QString& separator);
+
 // The three labelled current arrows I1, I2, I3 (added to whatever is drawn).
 void currentArrows(Canvas& canvas);
 // The I1 arrow alone, without its label.

@@ -54,7 +54,7 @@ QWidget* buildResultForm(Session& app, const ResultForm& result) {
   QWidget* form =
       buildForm(FormSpec{name.constData(), caption(result.kind), result.width, result.height,
                          result.left, result.top, Background::Default, rows});
-  if (result.kind == ResultKind::Incorrect && result.back != ScreenId::Count) {
+  if (result.kind == ResultKind::Incorrect && !result.back.isNone()) {
     const ScreenId self = result.id, back = result.back;
     onClick(form, "Command1", [&app, self, back] {
       app.hide(self);

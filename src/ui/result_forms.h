@@ -34,7 +34,7 @@ struct ResultForm {
   const char* pass = nullptr;
   FontSpec passFont = {};
   // Incorrect screens: the exercise their "戻る" returns to.
-  ScreenId back = ScreenId::Count;
+  ScreenId back = {};
 };
 
 // Rows of the course tables: window (left, top, width, height), then the controls' rectangles.

@@ -6,9 +6,25 @@
 
 namespace kairo {
 
-ScreenRegistry::ScreenRegistry(Factory factory) : factory_(std::move(factory)) {}
+ScreenRegistry::ScreenRegistry(Factory factory, std::vector<ScreenId> known)
+    : factory_(std::move(factory)), known_(std::move(known)), forms_(known_.size()) {
+  for (std::size_t i = 0; i < known_.size(); ++i) indexOf_.emplace(known_[i].utf8, i);
+}
 
 ScreenRegistry::~ScreenRegistry() = default;
+
+std::size_t ScreenRegistry::index(ScreenId id) const {
+  const auto found = id.isNone() ? indexOf_.end() : indexOf_.find(id.utf8);
+  Q_ASSERT_X(found != indexOf_.end(), "ScreenRegistry", id.utf8);
+  return found == indexOf_.end() ? 0 : found->second;
+}
+
+std::optional<ScreenId> ScreenRegistry::byName(const QString& name) const {
+  const QByteArray utf8 = name.toUtf8();
+  const auto found = indexOf_.find(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+  if (found == indexOf_.end()) return std::nullopt;
+  return known_[found->second];
+}
 
 QWidget* ScreenRegistry::form(ScreenId id) {
   auto& slot = forms_[index(id)];
@@ -19,6 +35,10 @@ QWidget* ScreenRegistry::form(ScreenId id) {
     slot.reset(created);
   }
   return slot.get();
+}
+
+bool ScreenRegistry::isCreated(ScreenId id) const {
+  return forms_[index(id)] != nullptr;
 }
 
 bool ScreenRegistry::isVisible(ScreenId id) const {
@@ -44,9 +64,9 @@ void ScreenRegistry::hide(std::initializer_list<ScreenId> ids) {
   for (ScreenId id : ids) hide(id);
 }
 
-void ScreenRegistry::hideAllButHard() {
-  for (int i = 0; i < kScreenCount; ++i)
-    if (static_cast<ScreenId>(i) != ScreenId::Hard) hide(static_cast<ScreenId>(i));
+void ScreenRegistry::hideAll() {
+  for (const auto& slot : forms_)
+    if (slot) slot->hide();
 }
 
 int ScreenRegistry::visibleCount() const {

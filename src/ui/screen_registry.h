@@ -2,11 +2,13 @@
 
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "core/screen_id.h"
 
@@ -17,15 +19,17 @@ namespace kairo {
 class ScreenRegistry {
  public:
   using Factory = std::function<QWidget*(ScreenId)>;
-  explicit ScreenRegistry(Factory factory);
+  // `known`: every window there is, in a fixed order.
+  ScreenRegistry(Factory factory, std::vector<ScreenId> known);
   ~ScreenRegistry();
 
-  static QString name(ScreenId id) { return screenName(id); }
-  static std::optional<ScreenId> byName(const QString& name) { return screenByName(name); }
+  static QString name(ScreenId id) { return id.name(); }
+  std::optional<ScreenId> byName(const QString& name) const;
+  const std::vector<ScreenId>& all() const { return known_; }
 
   // The window, created hidden if it does not exist yet.
   QWidget* form(ScreenId id);
-  bool isCreated(ScreenId id) const { return forms_[index(id)] != nullptr; }
+  bool isCreated(ScreenId id) const;
   // Visible without creating it.
   bool isVisible(ScreenId id) const;
   // Create if needed, show modeless, bring to the front.
@@ -33,8 +37,8 @@ class ScreenRegistry {
   // Hide (creating the window hidden if it does not exist, as any reference does).
   void hide(ScreenId id);
   void hide(std::initializer_list<ScreenId> ids);
-  // Hide every window except `Hard`.
-  void hideAllButHard();
+  // Hide every window that exists.
+  void hideAll();
   // Number of windows visible right now.
   int visibleCount() const;
 
@@ -44,9 +48,11 @@ class ScreenRegistry {
   }
 
  private:
-  static int index(ScreenId id) { return static_cast<int>(id); }
+  std::size_t index(ScreenId id) const;
   Factory factory_;
-  std::array<std::unique_ptr<QWidget>, kScreenCount> forms_;
+  std::vector<ScreenId> known_;
+  std::unordered_map<std::string_view, std::size_t> indexOf_;
+  std::vector<std::unique_ptr<QWidget>> forms_;
 };
 
 }  // namespace kairo

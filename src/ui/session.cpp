@@ -8,12 +8,56 @@
 
 #include "diagram/canvas.h"
 #include "ui/check_step.h"
+#include "ui/code_panel.h"
+#include "ui/form.h"
 
 namespace kairo {
 
-Session::Session(ScreenRegistry::Factory factory) : screens_(std::move(factory)) {}
+namespace {
+
+std::vector<ScreenId> everyWindow(std::span<const CourseDefinition* const> courses) {
+  std::vector<ScreenId> all(std::begin(kProgramScreens), std::end(kProgramScreens));
+  for (const CourseDefinition* course : courses)
+    all.insert(all.end(), course->windows.begin(), course->windows.end());
+  return all;
+}
+
+}  // namespace
+
+Session::Session(std::span<const CourseDefinition* const> courses, ProgramFactory programWindows)
+    : courses_(courses),
+      programWindows_(std::move(programWindows)),
+      screens_([this](ScreenId id) { return createScreen(id); }, everyWindow(courses)) {}
 
 Session::~Session() = default;
+
+const CourseDefinition* Session::courseOf(ScreenId id) const {
+  for (const CourseDefinition* course : courses_)
+    if (course->owns(id)) return course;
+  return nullptr;
+}
+
+const CheckSpec* Session::checkOf(ScreenId id) const {
+  const CourseDefinition* course = courseOf(id);
+  return course ? course->checkOf(id) : nullptr;
+}
+
+QWidget* Session::createScreen(ScreenId id) {
+  const CourseDefinition* course = courseOf(id);
+  if (!course) return programWindows_(id);
+  QWidget* form = course->createWindow(*this, id);
+  wire(*course, id, form);
+  return form;
+}
+
+void Session::wire(const CourseDefinition& course, ScreenId id, QWidget* form) {
+  if (const CheckSpec* check = course.checkOf(id))
+    onClick(form, check->button, [this, check] { runCheck(*this, *check); });
+  if (id == course.firstExercise)
+    onClick(form, "cmdSuuti", [this, start = course.startProblem] { start(*this); });
+  for (const Route& route : course.routes)
+    if (route.window == id) onClick(form, route.button, [this, &route] { run(route.steps); });
+}
 
 QString Session::text(ScreenId id, const QString& control) {
   QWidget* widget = screens_.control(id, control);
@@ -50,50 +94,77 @@ void Session::setMissLabel(ScreenId id, int count) {
 }
 
 Canvas& Session::canvas() {
-  return *screens_.form(ScreenId::SetForm)->findChild<Canvas*>(QStringLiteral("canvas"));
+  return *screens_.form(screens::SetForm)->findChild<Canvas*>(QStringLiteral("canvas"));
 }
 
 void Session::open(ScreenId id) {
   screens_.open(id);
-  if (isExercise(id)) setMissLabel(id, state_.missCount);
+  if (checkOf(id)) setMissLabel(id, state_.missCount);
 }
 
 void Session::setState(ExerciseState state) {
-  const bool earned = state.impedanceSolved != state_.impedanceSolved ||
-                      state.currentsSolved != state_.currentsSolved;
+  const bool earned = state.solvedStages != state_.solvedStages;
   state_ = std::move(state);
   if (earned) emit solutionChanged();
 }
 
-void Session::beginProblem(ScreenId firstExercise) {
-  state_.course = firstExercise == ScreenId::EasyR1 ? Course::Beginner : Course::Intermediate;
-  lockSolution();
-  // Windows never created show nothing of any problem and stay uncreated.
-  for (int i = 0; i < kScreenCount; ++i) {
-    const auto id = static_cast<ScreenId>(i);
-    if (isCourseScreen(id) && id != firstExercise && screens_.isCreated(id)) screens_.hide(id);
-  }
-  for (const std::span<const CheckSpec> course : exercises_)
-    for (const CheckSpec& check : course)
-      if (screens_.isCreated(check.screen)) resetExercise(*this, check);
-}
-
 void Session::lockSolution() {
-  state_.impedanceSolved = state_.currentsSolved = false;
-  if (screens_.isCreated(ScreenId::Tokikata)) screens_.hide(ScreenId::Tokikata);
+  state_.solvedStages = 0;
+  if (screens_.isCreated(screens::Tokikata)) screens_.hide(screens::Tokikata);
   emit solutionChanged();
 }
 
-void Session::addExercises(std::span<const CheckSpec> checks) {
-  exercises_.push_back(checks);
+void Session::startCourse(const CourseDefinition& course) {
+  run(course.start);
+  showCircuitCode(*this, {});
+  lockSolution();
+}
+
+void Session::beginProblem(const CourseDefinition& course) {
+  course_ = &course;
+  lockSolution();
+  // Windows never created show nothing of any problem and stay uncreated.
+  for (const CourseDefinition* each : courses_) {
+    for (ScreenId id : each->windows)
+      if (id != course.firstExercise && screens_.isCreated(id)) screens_.hide(id);
+    for (const CheckSpec& check : each->checks)
+      if (screens_.isCreated(check.screen)) resetExercise(*this, check);
+  }
+}
+
+void Session::run(std::span<const RouteStep> steps) {
+  using Op = RouteStep::Op;
+  for (const RouteStep& step : steps) {
+    switch (step.op) {
+      case Op::ResetMisses:
+        state_.missCount = 0;
+        break;
+      case Op::Open:
+        open(step.screen);
+        break;
+      case Op::Hide:
+        hide(step.screen);
+        break;
+      case Op::ResetExercise:
+        if (const CheckSpec* check = checkOf(step.screen)) resetExercise(*this, *check);
+        break;
+      case Op::ClearCanvas:
+        canvas().clearCanvas();
+        break;
+      case Op::Draw:
+        step.drawing(canvas(), state_);
+        break;
+      case Op::ReturnToStart:
+        returnToStart();
+        break;
+    }
+  }
 }
 
 void Session::returnToStart() {
-  screens_.open(ScreenId::StartF);
-  for (int i = 0; i < kScreenCount; ++i) {
-    const auto id = static_cast<ScreenId>(i);
-    if (id != ScreenId::StartF && id != ScreenId::Hard) screens_.hide(id);
-  }
+  screens_.open(screens::StartF);
+  for (ScreenId id : screens_.all())
+    if (id != screens::StartF && screens_.isCreated(id)) screens_.hide(id);
 }
 
 }  // namespace kairo

@@ -9,25 +9,35 @@
 #include "core/check.h"
 #include "core/exercise_state.h"
 #include "core/random.h"
+#include "ui/course.h"
 #include "ui/screen_registry.h"
 
 namespace kairo {
 
 class Canvas;
 
-// One run of the drill as the courses see it: the exercise state, the random generator and the
-// windows, with the few things every course does to them. The program's top layer derives the
-// application from it and supplies the windows.
+// One run of the drill as the courses see it: the exercise state, the random generator, the
+// courses and the windows, with the few things every course does to them. The program's top layer
+// derives the application from it and supplies its own windows.
 class Session : public QObject {
   Q_OBJECT
 
  public:
-  explicit Session(ScreenRegistry::Factory factory);
+  using ProgramFactory = std::function<QWidget*(ScreenId)>;
+  Session(std::span<const CourseDefinition* const> courses, ProgramFactory programWindows);
   ~Session() override;
 
   ExerciseState& state() { return state_; }
   Random& random() { return random_; }
   ScreenRegistry& screens() { return screens_; }
+  const ScreenRegistry& screens() const { return screens_; }
+  std::span<const CourseDefinition* const> courses() const { return courses_; }
+  // The course of the problem on the drawing (nullptr before the first one).
+  const CourseDefinition* course() const { return course_; }
+  // The course a window belongs to (nullptr for the program's own windows).
+  const CourseDefinition* courseOf(ScreenId id) const;
+  // The answer check of an exercise window (nullptr for any other window).
+  const CheckSpec* checkOf(ScreenId id) const;
 
   // Opens a window; an exercise window then shows the current miss count.
   void open(ScreenId id);
@@ -43,32 +53,40 @@ class Session : public QObject {
   // The drawing screen's canvas (creating the drawing screen, hidden, on first use).
   Canvas& canvas();
 
-  // Back to the start screen: open it and hide every other window except Hard (windows never
-  // opened are created hidden, as any reference to them does).
+  // Back to the start screen: open it and hide every other window.
   void returnToStart();
 
-  // The answer checks of a course's exercise windows, for beginProblem to empty.
-  void addExercises(std::span<const CheckSpec> checks);
-  // A new problem begins (a start button, the replay of a full code): every window of both courses
-  // but `firstExercise` is hidden and every exercise window emptied, so nothing on screen belongs
-  // to the earlier problem. The caller opens `firstExercise`.
-  void beginProblem(ScreenId firstExercise);
+  // A course's button on the start screen: its own steps, then an empty code panel and a locked
+  // worked solution.
+  void startCourse(const CourseDefinition& course);
+  // A new problem of `course` begins (its "start", the replay of a full code): every course window
+  // but the first exercise is hidden and every exercise window emptied, so nothing on screen
+  // belongs to the earlier problem. The caller opens the first exercise.
+  void beginProblem(const CourseDefinition& course);
+  // Runs the steps of a route, in order.
+  void run(std::span<const RouteStep> steps);
 
-  // The worked solution shows nothing of the next problem: both stages locked, its window hidden.
+  // The worked solution shows nothing of the next problem: every stage locked, its window hidden.
   void lockSolution();
 
   // The state after a check: stored, and the worked solution told when a stage was earned.
   void setState(ExerciseState state);
 
  signals:
-  // A stage of the worked solution was earned, or a new problem locked both.
+  // A stage of the worked solution was earned, or a new problem locked them all.
   void solutionChanged();
 
  private:
+  QWidget* createScreen(ScreenId id);
+  // The check, routes and "start" of a course window, connected to its buttons.
+  void wire(const CourseDefinition& course, ScreenId id, QWidget* form);
+
+  std::span<const CourseDefinition* const> courses_;
+  ProgramFactory programWindows_;
+  const CourseDefinition* course_ = nullptr;
   ExerciseState state_;
   Random random_;
   ScreenRegistry screens_;
-  std::vector<std::span<const CheckSpec>> exercises_;
 };
 
 }  // namespace kairo

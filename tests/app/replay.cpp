@@ -12,23 +12,24 @@
 using kairo::Application;
 using kairo::Canvas;
 using kairo::ScreenId;
+namespace screens = kairo::screens;
 using kairo::test::Driver;
 
 namespace {
 
 void replay(Driver& d, const QString& code) {
-  d.type(ScreenId::StartF, "passtxt", code);
-  d.click(ScreenId::StartF, "Command5");
+  d.type(screens::StartF, "passtxt", code);
+  d.click(screens::StartF, "Command5");
 }
 
 // The drawing screen's "戻る": back to the start screen, the drawing emptied.
 void backToStart(Driver& d) {
-  d.click(ScreenId::SetForm, "Command1");
+  d.click(screens::SetForm, "Command1");
 }
 
 QStringList panel(Driver& d) {
   QStringList labels;
-  for (const char* label : kairo::kCodePanelLabels) labels << d.text(ScreenId::SetForm, label);
+  for (const char* label : kairo::kCodePanelLabels) labels << d.text(screens::SetForm, label);
   return labels;
 }
 
@@ -104,10 +105,10 @@ class Replay : public QObject {
     app.start();
     // Leftovers of an earlier attempt on Normali.
     app.state().missCount = 2;
-    app.setText(ScreenId::Normali, "txtrr", "12");
-    app.setText(ScreenId::Normali, "txtjj", "3");
-    app.setText(ScreenId::Normali, "lblA", "正解！！");
-    app.setMissLabel(ScreenId::Normali, 2);
+    app.setText(screens::Normali, "txtrr", "12");
+    app.setText(screens::Normali, "txtjj", "3");
+    app.setText(screens::Normali, "lblA", "正解！！");
+    app.setMissLabel(screens::Normali, 2);
 
     replay(d, "3213a451");
     const auto& s = d.state();
@@ -124,13 +125,13 @@ class Replay : public QObject {
     QCOMPARE(s.cursorX, 1000);
     QCOMPARE(panel(d), chars("3213a452"));
     QCOMPARE(d.visibleScreens(), QStringList({"Normali", "SetForm"}));
-    QCOMPARE(d.text(ScreenId::StartF, "passtxt"), QString("3213a451"));
+    QCOMPARE(d.text(screens::StartF, "passtxt"), QString("3213a451"));
     // The exercise starts afresh.
     QCOMPARE(s.missCount, 0);
-    QCOMPARE(d.text(ScreenId::Normali, "Label6"), QString("0"));
-    QCOMPARE(d.text(ScreenId::Normali, "txtrr"), QString());
-    QCOMPARE(d.text(ScreenId::Normali, "txtjj"), QString());
-    QCOMPARE(d.text(ScreenId::Normali, "lblA"), QString());
+    QCOMPARE(d.text(screens::Normali, "Label6"), QString("0"));
+    QCOMPARE(d.text(screens::Normali, "txtrr"), QString());
+    QCOMPARE(d.text(screens::Normali, "txtjj"), QString());
+    QCOMPARE(d.text(screens::Normali, "lblA"), QString());
     // The source text (written after every character, always the same) and the value texts; the
     // coil's text stands further right.
     QCOMPARE(placedTexts(app),
@@ -145,9 +146,9 @@ class Replay : public QObject {
     Application app;
     Driver d(app);
     app.start();
-    app.setText(ScreenId::EasyR1, "txtZR", "70");
-    app.setText(ScreenId::EasyR1, "lblA", "正解！！");
-    app.setMissLabel(ScreenId::EasyR1, 3);
+    app.setText(screens::EasyR1, "txtZR", "70");
+    app.setText(screens::EasyR1, "lblA", "正解！！");
+    app.setMissLabel(screens::EasyR1, 3);
     app.state().missCount = 3;
 
     // The kinds choose the course: the eighth character "2" still gives a beginner problem.
@@ -160,9 +161,9 @@ class Replay : public QObject {
     QCOMPARE(panel(d), chars("a1115561"));
     QCOMPARE(d.visibleScreens(), QStringList({"EasyR1", "SetForm"}));
     QCOMPARE(s.missCount, 0);
-    QCOMPARE(d.text(ScreenId::EasyR1, "Label6"), QString("0"));
-    QCOMPARE(d.text(ScreenId::EasyR1, "txtZR"), QString());
-    QCOMPARE(d.text(ScreenId::EasyR1, "lblA"), QString());
+    QCOMPARE(d.text(screens::EasyR1, "Label6"), QString("0"));
+    QCOMPARE(d.text(screens::EasyR1, "txtZR"), QString());
+    QCOMPARE(d.text(screens::EasyR1, "lblA"), QString());
     // The source text, written again after every character, stands once on the canvas.
     QCOMPARE(app.canvas().printedTexts(),
              QStringList({" 100 V", "R1= 50 Ω", "R2= 50 Ω", "R3= 60 Ω"}));
@@ -199,7 +200,7 @@ class Replay : public QObject {
     replay(d, "3213a45");
     // Everything but the exercise: no class, no source symbol, the start screen still up.
     QCOMPARE(d.visibleScreens(), QStringList({"SetForm", "StartF"}));
-    QCOMPARE(d.text(ScreenId::StartF, "passtxt"), QString("3213a45"));
+    QCOMPARE(d.text(screens::StartF, "passtxt"), QString("3213a45"));
     QCOMPARE(panel(d), QStringList({"3", "2", "1", "3", "a", "4", "5", ""}));
     QCOMPARE(d.state().reactance3, 50.0);
     QCOMPARE(d.state().missCount, 1);
@@ -256,7 +257,7 @@ class Replay : public QObject {
       app.start();
       const QStringList state = fields(app.state());
       replay(d, code);
-      QVERIFY(!d.created(ScreenId::SetForm));
+      QVERIFY(!d.created(screens::SetForm));
       QCOMPARE(d.visibleScreens(), QStringList{"StartF"});
       QCOMPARE(fields(app.state()), state);
     }
@@ -275,7 +276,7 @@ class Replay : public QObject {
     QCOMPARE(panel(d), shown);
     QCOMPARE(drawing(app), picture);
     QCOMPARE(d.visibleScreens(), screens);
-    QCOMPARE(d.text(ScreenId::StartF, "passtxt"), code);
+    QCOMPARE(d.text(screens::StartF, "passtxt"), code);
     // The start screen still works: a good code goes through.
     replay(d, "a1115561");
     QCOMPARE(d.visibleScreens(), QStringList({"EasyR1", "SetForm"}));
@@ -291,9 +292,9 @@ class Replay : public QObject {
     Application app;
     Driver d(app);
     app.start();
-    const ScreenId exercise = beginner ? ScreenId::EasyR1 : ScreenId::Normali;
+    const ScreenId exercise = beginner ? screens::EasyR1 : screens::Normali;
     for (int round = 0; round < 12; ++round) {
-      d.click(ScreenId::StartF, beginner ? "Command3" : "Command2");
+      d.click(screens::StartF, beginner ? "Command3" : "Command2");
       d.click(exercise, "cmdSuuti");
       const QString code = panel(d).join(QString());
       QCOMPARE(code.size(), 8);
@@ -313,7 +314,7 @@ class Replay : public QObject {
       }
       QCOMPARE(panel(d).join(QString()), code);
       const bool resistors = code.mid(1, 3) == "111";
-      QVERIFY(d.visible(resistors ? ScreenId::EasyR1 : ScreenId::Normali));
+      QVERIFY(d.visible(resistors ? screens::EasyR1 : screens::Normali));
       // The same value texts (an all-resistor problem of the alternating course is replayed as a
       // beginner problem, with R names).
       if (beginner || !resistors) {

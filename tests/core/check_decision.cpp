@@ -7,9 +7,13 @@
 
 using namespace kairo;
 using Outcome = CheckOutcome;
-using enum ScreenId;
 
 namespace {
+
+// The protocol knows windows by name only; these are the beginner course's.
+constexpr ScreenId EasyR1{"EasyR1"}, EasyR2{"EasyR2"}, EasyA{"EasyA"}, EasyA2{"EasyA2"},
+    EasyASeikai{"EasyA正解"}, EasyAFuseikai1{"EasyA不正解1"}, EasyA2Fuseikai1{"EasyA2不正解1"},
+    EasyAFuseikai2{"EasyA不正解2"}, EasyAFuseikai3{"EasyA不正解3"}, EasyREND{"EasyREND"};
 
 // 50, 30, 60 Ω at 50 V: R = 70, I1 = 5/7, I2 = 10/21, I3 = 5/21.
 ExerciseState seventy(int missCount) {

@@ -7,7 +7,6 @@
 #include "core/exercise_state.h"
 #include "support/test_main.h"
 
-using kairo::Course;
 using kairo::ElementStep;
 using kairo::ExerciseState;
 using kairo::FinishStep;
@@ -32,7 +31,7 @@ QStringList describe(const ReplayPlan& plan) {
                  .arg(e->kindLabel(), e->valueLabel, e->textLabel, e->separator);
     else if (const auto* f = std::get_if<FinishStep>(&step))
       out << QStringLiteral("finish %1 %2")
-                 .arg(f->course == Course::Beginner ? "beginner" : "intermediate", f->classLabel());
+                 .arg(f->allResistors() ? "beginner" : "intermediate", f->classLabel());
     else
       out << QStringLiteral("-");
   }

@@ -134,8 +134,8 @@ class CanvasViewTest : public QObject {
   // window and the button and the code panel stay at the bottom left.
   void drawingScreenResizes() {
     Application app;
-    app.open(ScreenId::SetForm);
-    QWidget* window = app.screens().form(ScreenId::SetForm);
+    app.open(screens::SetForm);
+    QWidget* window = app.screens().form(screens::SetForm);
     QCOMPARE(window->size(), QSize(735, 588));
     QCOMPARE(window->minimumSize(), QSize(735, 588));
     QVERIFY(window->maximumWidth() > 4000 && window->maximumHeight() > 4000);

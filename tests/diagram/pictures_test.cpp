@@ -21,7 +21,7 @@ class PicturesTest : public QObject {
   ExerciseState& state() { return app_->state(); }
 
   QImage shot(const char* name) {
-    QWidget* window = app_->screens().form(ScreenId::SetForm);
+    QWidget* window = app_->screens().form(screens::SetForm);
     const QImage picture = window->grab().toImage();
     const QString dir = qEnvironmentVariable("KAIRO_SHOTS_DIR");
     if (!dir.isEmpty()) {
@@ -65,7 +65,7 @@ class PicturesTest : public QObject {
  private slots:
   void init() {
     app_ = new Application;
-    app_->open(ScreenId::SetForm);
+    app_->open(screens::SetForm);
   }
   void cleanup() {
     delete app_;

@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "app/application.h"
+#include "courses/beginner/windows.h"
+#include "courses/intermediate/windows.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
 #include "support/test_main.h"
@@ -16,7 +18,7 @@ const char* const kPanel[] = {"lblE",  "lbls1", "lbls2", "lbls3",
                               "lblz1", "lblz2", "lblz3", "lblxx"};
 
 QWidget* setForm(Application& app) {
-  return app.screens().form(ScreenId::SetForm);
+  return app.screens().form(screens::SetForm);
 }
 
 void drawBeginnerCircuit(Application& app) {
@@ -80,31 +82,31 @@ class SetFormTest : public QObject {
 
     // Loaded once: later uses keep whatever the screens set.
     app.state().cursorX = 3000;
-    app.open(ScreenId::SetForm);
-    app.hide(ScreenId::SetForm);
+    app.open(screens::SetForm);
+    app.hide(screens::SetForm);
     QCOMPARE(app.state().cursorX, 3000);
   }
 
   void hidingEmptiesTheCanvasButNotThePanel() {
     Application app;
-    app.open(ScreenId::SetForm);
+    app.open(screens::SetForm);
     QWidget* window = setForm(app);
-    app.setText(ScreenId::SetForm, "lblE", "5");
-    app.setText(ScreenId::SetForm, "lblxx", "1");
+    app.setText(screens::SetForm, "lblE", "5");
+    app.setText(screens::SetForm, "lblxx", "1");
     drawBeginnerCircuit(app);
     Canvas& canvas = app.canvas();
     QVERIFY(!canvas.items().empty());
     QCOMPARE(window->accessibleDescription(), QString("R1= 50 Ω\n 50 V"));
 
-    app.hide(ScreenId::SetForm);
+    app.hide(screens::SetForm);
     QVERIFY(canvas.items().empty());
     QCOMPARE(canvas.currentPoint(), QPointF(0, 0));
     QVERIFY(window->accessibleDescription().isEmpty());
-    QCOMPARE(app.text(ScreenId::SetForm, "lblE"), QString("5"));
-    QCOMPARE(app.text(ScreenId::SetForm, "lblxx"), QString("1"));
+    QCOMPARE(app.text(screens::SetForm, "lblE"), QString("5"));
+    QCOMPARE(app.text(screens::SetForm, "lblxx"), QString("1"));
 
     // Shown again, it is white until something draws on it.
-    app.open(ScreenId::SetForm);
+    app.open(screens::SetForm);
     QVERIFY(canvas.items().empty());
     const QImage picture = canvas.grab().toImage();
     QCOMPARE(picture.pixelColor(150, 100), QColor(Qt::white));
@@ -112,23 +114,21 @@ class SetFormTest : public QObject {
 
   void backReturnsToTheStartScreen() {
     Application app;
-    const ScreenId open[] = {
-        ScreenId::SetForm, ScreenId::EasyR1,    ScreenId::EasyRHeiFuseikai1, ScreenId::Setsumei,
-        ScreenId::Hard,    ScreenId::NormalAA3, ScreenId::NormalAAFuseikai2};
+    const ScreenId open[] = {screens::SetForm,  screens::EasyR1,    screens::EasyRHeiFuseikai1,
+                             screens::Setsumei, screens::NormalAA3, screens::NormalAAFuseikai2};
     for (ScreenId id : open) app.open(id);
-    app.setText(ScreenId::SetForm, "lblz1", "3");
+    app.setText(screens::SetForm, "lblz1", "3");
     drawBeginnerCircuit(app);
     app.state().missCount = 2;
     app.state().cursorX = 3000;
     app.state().unitText = "V";
 
-    app.screens().control<QAbstractButton>(ScreenId::SetForm, "Command1")->click();
+    app.screens().control<QAbstractButton>(screens::SetForm, "Command1")->click();
 
-    QVERIFY(app.screens().isVisible(ScreenId::StartF));
-    QVERIFY(app.screens().isVisible(ScreenId::Hard));  // the placeholder stays
-    QCOMPARE(app.screens().visibleCount(), 2);
+    QVERIFY(app.screens().isVisible(screens::StartF));
+    QCOMPARE(app.screens().visibleCount(), 1);
     QVERIFY(app.canvas().items().empty());
-    QCOMPARE(app.text(ScreenId::SetForm, "lblz1"), QString("3"));
+    QCOMPARE(app.text(screens::SetForm, "lblz1"), QString("3"));
     QCOMPARE(app.state().missCount, 2);
     QCOMPARE(app.state().cursorX, 3000);
     QCOMPARE(app.state().unitText, QString("V"));

@@ -11,14 +11,14 @@
 #include "core/expected.h"
 #include "core/number.h"
 #include "courses/beginner/beginner.h"
-#include "courses/intermediate/drawings.h"
-#include "courses/intermediate/generator.h"
+#include "courses/intermediate/intermediate.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
 #include "support/test_main.h"
 #include "ui/form.h"
 
 using namespace kairo;
+using namespace kairo::intermediate;
 
 namespace {
 

@@ -27,6 +27,8 @@
 #include <vector>
 
 #include "app/application.h"
+#include "courses/beginner/windows.h"
+#include "courses/intermediate/windows.h"
 #include "diagram/canvas.h"
 #include "support/test_main.h"
 
@@ -89,7 +91,7 @@ Answers answersOf(const ExerciseState& s) {
 
 // The expected number behind an answer box of a window, by the box's name.
 std::optional<double> expectedFor(ScreenId screen, const QString& box, const Answers& a) {
-  const bool parallel = screen == ScreenId::EasyRHei || screen == ScreenId::NormaliHei;
+  const bool parallel = screen == screens::EasyRHei || screen == screens::NormaliHei;
   const std::optional<Cx>& z = parallel ? a.parallel : a.total;
   if (box == QLatin1String("txtZR") || box == QLatin1String("txtrr"))
     return z ? std::optional(z->real()) : std::nullopt;
@@ -106,36 +108,23 @@ std::optional<double> expectedFor(ScreenId screen, const QString& box, const Ans
 
 // Where right answers lead from each exercise window.
 std::optional<ScreenId> correctScreenOf(ScreenId exercise) {
-  switch (exercise) {
-    case ScreenId::EasyR1:
-    case ScreenId::EasyR2:
-      return ScreenId::EasyRSeikai;
-    case ScreenId::EasyRHei:
-      return ScreenId::EasyRHeiSeikai;
-    case ScreenId::EasyA:
-    case ScreenId::EasyA2:
-      return ScreenId::EasyASeikai;
-    case ScreenId::EasyA3:
-    case ScreenId::EasyAHei:
-      return ScreenId::EasyAHeiSeikai;
-    case ScreenId::Normali:
-    case ScreenId::Normali2:
-      return ScreenId::NormaliSeikai;
-    case ScreenId::NormaliHei:
-      return ScreenId::NormaliHeiSeikai;
-    case ScreenId::NormalAA:
-    case ScreenId::NormalAA2:
-      return ScreenId::NormalAASeikai;
-    case ScreenId::NormalAA3:
-    case ScreenId::NormalAAHei:
-      return ScreenId::NormalAAHeiSeikai;
-    default:
-      return std::nullopt;
-  }
+  using namespace screens;
+  static const std::pair<ScreenId, ScreenId> kCorrect[] = {
+      {EasyR1, EasyRSeikai},          {EasyR2, EasyRSeikai},           {EasyRHei, EasyRHeiSeikai},
+      {EasyA, EasyASeikai},           {EasyA2, EasyASeikai},           {EasyA3, EasyAHeiSeikai},
+      {EasyAHei, EasyAHeiSeikai},     {Normali, NormaliSeikai},        {Normali2, NormaliSeikai},
+      {NormaliHei, NormaliHeiSeikai}, {NormalAA, NormalAASeikai},      {NormalAA2, NormalAASeikai},
+      {NormalAA3, NormalAAHeiSeikai}, {NormalAAHei, NormalAAHeiSeikai}};
+  for (const auto& [from, to] : kCorrect)
+    if (from == exercise) return to;
+  return std::nullopt;
 }
 
 bool isBeginner(ScreenId exercise) {
-  return exercise >= ScreenId::EasyR1 && exercise <= ScreenId::EasyAHei;
+  using namespace screens;
+  for (ScreenId id : {EasyR1, EasyR2, EasyRHei, EasyA, EasyA2, EasyA3, EasyAHei})
+    if (id == exercise) return true;
+  return false;
 }
 
 // Two decimals as a student types them: rounded half away from zero, full stop, no "-0.00".
@@ -330,8 +319,8 @@ class Walker {
 
   std::vector<ScreenId> visibleWindows() const {
     std::vector<ScreenId> ids;
-    for (int i = 0; i < kScreenCount; ++i)
-      if (app_->screens().isVisible(ScreenId(i))) ids.push_back(ScreenId(i));
+    for (ScreenId id : app_->screens().all())
+      if (app_->screens().isVisible(id)) ids.push_back(id);
     return ids;
   }
 
@@ -367,11 +356,10 @@ class Walker {
     else
       button->click();
     if (verdict) verifyCheck(id, *verdict);
-    // "終了" hides every window but the placeholder screen, whatever was open.
-    if (id == ScreenId::StartF && button->objectName() == QLatin1String("Command6"))
+    // "終了" hides every window, whatever was open.
+    if (id == screens::StartF && button->objectName() == QLatin1String("Command6"))
       for (ScreenId left : visibleWindows())
-        if (left != ScreenId::Hard)
-          failure_ = QStringLiteral("%1 is still visible after 終了").arg(nameOf(left));
+        failure_ = QStringLiteral("%1 is still visible after 終了").arg(nameOf(left));
   }
 
   // Judges the answer boxes of an exercise window the way the check must, when every box holds
@@ -440,12 +428,14 @@ class Walker {
   static bool abandons(const std::pair<ScreenId, QAbstractButton*>& button) {
     const QString name = button.second->objectName();
     return name == QLatin1String("cmdSuuti") ||
-           (button.first == ScreenId::SetForm && name == QLatin1String("Command1"));
+           (button.first == screens::SetForm && name == QLatin1String("Command1"));
   }
 
   bool deepInACourse() const {
     for (ScreenId id : visibleWindows())
-      if (isCourseScreen(id) && id != ScreenId::EasyR1 && id != ScreenId::Normali) return true;
+      if (const CourseDefinition* course = app_->courseOf(id);
+          course && id != course->firstExercise)
+        return true;
     return false;
   }
 
@@ -549,8 +539,8 @@ class Walker {
   }
 
   bool runCode() {
-    if (!app_->screens().isVisible(ScreenId::StartF)) return false;
-    QWidget* start = app_->screens().form(ScreenId::StartF);
+    if (!app_->screens().isVisible(screens::StartF)) return false;
+    QWidget* start = app_->screens().form(screens::StartF);
     auto* box = start->findChild<QLineEdit*>(QStringLiteral("passtxt"));
     auto* run = start->findChild<QAbstractButton*>(QStringLiteral("Command5"));
     if (!box || !run) return false;
@@ -561,7 +551,7 @@ class Walker {
       type(box, code);
     }
     ++codesRun_;
-    click(ScreenId::StartF, run);
+    click(screens::StartF, run);
     return true;
   }
 
@@ -585,8 +575,7 @@ class Walker {
       return QStringLiteral("missCount is %1").arg(misses);
 
     // Only windows that exist are looked at: creating one here would change the program.
-    for (int i = 0; i < kScreenCount; ++i) {
-      const ScreenId id = ScreenId(i);
+    for (ScreenId id : screens.all()) {
       if (!screens.isCreated(id)) continue;
       QWidget* window = screens.form(id);
       for (QLabel* label : window->findChildren<QLabel*>())
@@ -613,7 +602,7 @@ class Walker {
       }
     }
 
-    if (screens.isCreated(ScreenId::SetForm)) {
+    if (screens.isCreated(screens::SetForm)) {
       const Canvas& canvas = app.canvas();
       largestCanvas_ = std::max(largestCanvas_, canvas.items().size());
       if (canvas.items().size() >= kCanvasLimit)
@@ -703,8 +692,9 @@ class Monkey : public QObject {
   void cleanupTestCase() {
     if (settings_.steps < 1000 || walkedSeeds_ < 5) return;
     QStringList missing;
-    for (int i = 0; i < kScreenCount; ++i)
-      if (!seen_.count(ScreenId(i))) missing << nameOf(ScreenId(i));
+    const Application every;
+    for (ScreenId id : every.screens().all())
+      if (!seen_.count(id)) missing << nameOf(id);
     qInfo("windows never reached: %s", qPrintable(missing.join(QLatin1Char(' '))));
     QVERIFY2(missing.size() <= 4, qPrintable(missing.join(QLatin1Char(' '))));
   }

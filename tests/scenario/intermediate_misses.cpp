@@ -7,7 +7,7 @@
 
 using namespace kairo;
 using namespace kairo::test;
-using enum ScreenId;
+using namespace kairo::screens;
 
 namespace {
 

@@ -8,15 +8,14 @@
 
 using namespace kairo;
 using namespace kairo::test;
-using enum ScreenId;
+using namespace kairo::screens;
 
 namespace {
 
 // Every exercise window empty and counting from 0.
 void verifyAllExercisesClean(Driver& d) {
-  for (int i = 0; i < kScreenCount; ++i) {
-    const auto id = static_cast<ScreenId>(i);
-    if (!isExercise(id) || !d.created(id)) continue;
+  for (ScreenId id : d.app().screens().all()) {
+    if (!d.app().checkOf(id) || !d.created(id)) continue;
     for (auto* box : d.form(id)->findChildren<QLineEdit*>())
       QVERIFY2(box->text().isEmpty(), qPrintable(ScreenRegistry::name(id) + box->objectName()));
     for (auto* label : d.form(id)->findChildren<QLabel*>()) {

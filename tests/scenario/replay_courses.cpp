@@ -8,6 +8,7 @@
 
 using kairo::Application;
 using kairo::ScreenId;
+namespace screens = kairo::screens;
 using kairo::test::Driver;
 using Cx = std::complex<double>;
 
@@ -19,8 +20,8 @@ QString typed(double x) {
 }
 
 void replay(Driver& d, const QString& code) {
-  d.type(ScreenId::StartF, "passtxt", code);
-  d.click(ScreenId::StartF, "Command5");
+  d.type(screens::StartF, "passtxt", code);
+  d.click(screens::StartF, "Command5");
 }
 
 struct Circuit {
@@ -82,8 +83,8 @@ class ReplayCourses : public QObject {
     app.start();
     replay(d, code);
     const bool beginner = worked.impedance.size() == 1;
-    const ScreenId first = beginner ? ScreenId::EasyR1 : ScreenId::Normali;
-    const ScreenId currents = beginner ? ScreenId::EasyA : ScreenId::NormalAA;
+    const ScreenId first = beginner ? screens::EasyR1 : screens::Normali;
+    const ScreenId currents = beginner ? screens::EasyA : screens::NormalAA;
     const QStringList impedanceBoxes =
         beginner ? QStringList{"txtZR"} : QStringList{"txtrr", "txtjj"};
     const QStringList currentBoxes =
@@ -92,14 +93,14 @@ class ReplayCourses : public QObject {
     for (int k = 0; k < impedanceBoxes.size(); ++k)
       d.type(first, qPrintable(impedanceBoxes[k]), worked.impedance[k]);
     d.click(first, beginner ? "cmdKaitou" : "cmdkaitou");
-    const ScreenId impedanceRight = beginner ? ScreenId::EasyRSeikai : ScreenId::NormaliSeikai;
+    const ScreenId impedanceRight = beginner ? screens::EasyRSeikai : screens::NormaliSeikai;
     QVERIFY(d.visible(impedanceRight));
     d.click(impedanceRight, "Command1");
     for (int k = 0; k < currentBoxes.size(); ++k)
       d.type(currents, qPrintable(currentBoxes[k]), worked.currents[k]);
     d.click(currents, "cmdkaitou");
-    QCOMPARE(d.visible(beginner ? ScreenId::EasyASeikai : ScreenId::NormalAASeikai), worked.right);
-    QCOMPARE(d.visible(beginner ? ScreenId::EasyAFuseikai1 : ScreenId::NormalAAFuseikai1),
+    QCOMPARE(d.visible(beginner ? screens::EasyASeikai : screens::NormalAASeikai), worked.right);
+    QCOMPARE(d.visible(beginner ? screens::EasyAFuseikai1 : screens::NormalAAFuseikai1),
              !worked.right);
   }
 
@@ -108,42 +109,42 @@ class ReplayCourses : public QObject {
     Driver d(app);
     app.start();
     // Two misses on a generated problem first: the replay starts a fresh question.
-    d.click(ScreenId::StartF, "Command3");
-    d.click(ScreenId::EasyR1, "cmdSuuti");
+    d.click(screens::StartF, "Command3");
+    d.click(screens::EasyR1, "cmdSuuti");
     for (int miss = 0; miss < 2; ++miss) {
-      d.type(ScreenId::EasyR1, "txtZR", "0");
-      d.click(ScreenId::EasyR1, "cmdKaitou");
-      d.click(ScreenId::EasyRFuseikai1, "Command1");
+      d.type(screens::EasyR1, "txtZR", "0");
+      d.click(screens::EasyR1, "cmdKaitou");
+      d.click(screens::EasyRFuseikai1, "Command1");
     }
-    QCOMPARE(d.text(ScreenId::EasyR1, "Label6"), QString("2"));
-    d.click(ScreenId::SetForm, "Command1");
+    QCOMPARE(d.text(screens::EasyR1, "Label6"), QString("2"));
+    d.click(screens::SetForm, "Command1");
 
     // 70 V; 30 Ω in series with two 40 Ω branches.
     const Circuit c{70, 30, 40, 40};
     replay(d, "71113441");
     QCOMPARE(d.visibleScreens(), QStringList({"EasyR1", "SetForm"}));
-    QCOMPARE(d.text(ScreenId::EasyR1, "Label6"), QString("0"));
-    QCOMPARE(d.text(ScreenId::EasyR1, "txtZR"), QString());
+    QCOMPARE(d.text(screens::EasyR1, "Label6"), QString("0"));
+    QCOMPARE(d.text(screens::EasyR1, "txtZR"), QString());
 
-    d.type(ScreenId::EasyR1, "txtZR", "51");
-    d.click(ScreenId::EasyR1, "cmdKaitou");
-    QCOMPARE(d.text(ScreenId::EasyR1, "Label6"), QString("1"));
-    d.click(ScreenId::EasyRFuseikai1, "Command1");
+    d.type(screens::EasyR1, "txtZR", "51");
+    d.click(screens::EasyR1, "cmdKaitou");
+    QCOMPARE(d.text(screens::EasyR1, "Label6"), QString("1"));
+    d.click(screens::EasyRFuseikai1, "Command1");
 
-    d.type(ScreenId::EasyR1, "txtZR", typed(c.total().real()));
-    d.click(ScreenId::EasyR1, "cmdKaitou");
-    QVERIFY(d.visible(ScreenId::EasyRSeikai));
-    d.click(ScreenId::EasyRSeikai, "Command1");
-    QVERIFY(d.visible(ScreenId::EasyA));
+    d.type(screens::EasyR1, "txtZR", typed(c.total().real()));
+    d.click(screens::EasyR1, "cmdKaitou");
+    QVERIFY(d.visible(screens::EasyRSeikai));
+    d.click(screens::EasyRSeikai, "Command1");
+    QVERIFY(d.visible(screens::EasyA));
 
-    d.type(ScreenId::EasyA, "txtArr1", typed(c.i1().real()));
-    d.type(ScreenId::EasyA, "txtArr2", typed(c.i2().real()));
-    d.type(ScreenId::EasyA, "txtArr3", typed(c.i3().real()));
-    d.click(ScreenId::EasyA, "cmdkaitou");
-    QVERIFY(d.visible(ScreenId::EasyASeikai));
-    QCOMPARE(d.text(ScreenId::EasyASeikai, "Label2"), QString("初級合格です！"));
-    d.click(ScreenId::EasyASeikai, "Command1");
-    QVERIFY(d.visible(ScreenId::StartF));
+    d.type(screens::EasyA, "txtArr1", typed(c.i1().real()));
+    d.type(screens::EasyA, "txtArr2", typed(c.i2().real()));
+    d.type(screens::EasyA, "txtArr3", typed(c.i3().real()));
+    d.click(screens::EasyA, "cmdkaitou");
+    QVERIFY(d.visible(screens::EasyASeikai));
+    QCOMPARE(d.text(screens::EasyASeikai, "Label2"), QString("初級合格です！"));
+    d.click(screens::EasyASeikai, "Command1");
+    QVERIFY(d.visible(screens::StartF));
   }
 
   void intermediateCode() {
@@ -155,23 +156,23 @@ class ReplayCourses : public QObject {
     replay(d, "61223552");
     QCOMPARE(d.visibleScreens(), QStringList({"Normali", "SetForm"}));
 
-    d.type(ScreenId::Normali, "txtrr", typed(c.total().real()));
-    d.type(ScreenId::Normali, "txtjj", typed(c.total().imag()));
-    d.click(ScreenId::Normali, "cmdkaitou");
-    QVERIFY(d.visible(ScreenId::NormaliSeikai));
-    d.click(ScreenId::NormaliSeikai, "Command1");
-    QVERIFY(d.visible(ScreenId::NormalAA));
+    d.type(screens::Normali, "txtrr", typed(c.total().real()));
+    d.type(screens::Normali, "txtjj", typed(c.total().imag()));
+    d.click(screens::Normali, "cmdkaitou");
+    QVERIFY(d.visible(screens::NormaliSeikai));
+    d.click(screens::NormaliSeikai, "Command1");
+    QVERIFY(d.visible(screens::NormalAA));
 
     const Cx currents[] = {c.i1(), c.i2(), c.i3()};
     const char* re[] = {"txtArr1", "txtArr2", "txtArr3"};
     const char* im[] = {"txtAjj1", "txtAjj2", "txtAjj3"};
     for (int k = 0; k < 3; ++k) {
-      d.type(ScreenId::NormalAA, re[k], typed(currents[k].real()));
-      d.type(ScreenId::NormalAA, im[k], typed(currents[k].imag()));
+      d.type(screens::NormalAA, re[k], typed(currents[k].real()));
+      d.type(screens::NormalAA, im[k], typed(currents[k].imag()));
     }
-    d.click(ScreenId::NormalAA, "cmdkaitou");
-    QVERIFY(d.visible(ScreenId::NormalAASeikai));
-    QCOMPARE(d.text(ScreenId::NormalAASeikai, "Label2"), QString("中級合格です！"));
+    d.click(screens::NormalAA, "cmdkaitou");
+    QVERIFY(d.visible(screens::NormalAASeikai));
+    QCOMPARE(d.text(screens::NormalAASeikai, "Label2"), QString("中級合格です！"));
   }
 };
 

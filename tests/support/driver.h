@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include "app/application.h"
+#include "courses/beginner/windows.h"
+#include "courses/intermediate/windows.h"
 
 namespace kairo::test {
 
@@ -60,9 +62,8 @@ class Driver {
   // The visible windows' names, sorted, for whole-screen assertions.
   QStringList visibleScreens() {
     QStringList names;
-    for (int i = 0; i < kScreenCount; ++i)
-      if (visible(static_cast<ScreenId>(i)))
-        names << ScreenRegistry::name(static_cast<ScreenId>(i));
+    for (ScreenId id : app_.screens().all())
+      if (visible(id)) names << ScreenRegistry::name(id);
     names.sort();
     return names;
   }

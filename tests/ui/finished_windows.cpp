@@ -16,9 +16,9 @@ using namespace kairo;
 namespace {
 
 QList<ScreenId> allScreens() {
-  QList<ScreenId> ids;
-  for (int i = 0; i < kScreenCount; ++i) ids << ScreenId(i);
-  return ids;
+  Application app;
+  const auto& all = app.screens().all();
+  return QList<ScreenId>(all.begin(), all.end());
 }
 
 // The lowest row of dark ink in `widget` as rendered, `inset` pixels clear of its edges (a box's
@@ -76,11 +76,11 @@ class FinishedWindows : public QObject {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("box");
-    QTest::newRow("Normali2 A1=") << ScreenId::Normali2 << "Label21"
+    QTest::newRow("Normali2 A1=") << screens::Normali2 << "Label21"
                                   << "txtrr";
-    QTest::newRow("NormalAA I1=") << ScreenId::NormalAA << "Label21"
+    QTest::newRow("NormalAA I1=") << screens::NormalAA << "Label21"
                                   << "txtArr1";
-    QTest::newRow("EasyR1 R=") << ScreenId::EasyR1 << "Label11"
+    QTest::newRow("EasyR1 R=") << screens::EasyR1 << "Label11"
                                << "txtZR";
   }
   void rowsShareTheBoxesBaseline() {
@@ -114,7 +114,7 @@ class FinishedWindows : public QObject {
             QVERIFY2(line.contains("rad/s"), qPrintable(line));
           }
       }
-      const bool resizable = id == ScreenId::SetForm || id == ScreenId::Tokikata;
+      const bool resizable = id == screens::SetForm || id == screens::Tokikata;
       QCOMPARE(bool(form->windowFlags() & Qt::WindowMaximizeButtonHint), resizable);
     }
     QCOMPARE(formulas, 7);

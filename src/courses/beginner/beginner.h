@@ -2,35 +2,35 @@
 
 #include <QString>
 #include <QWidget>
-#include <array>
+#include <optional>
 #include <span>
 
-#include "core/screen_id.h"
+#include "core/solution.h"
+#include "courses/beginner/windows.h"
+#include "ui/course.h"
 
 namespace kairo {
 
 class Session;
 class Canvas;
 class Random;
-struct CheckSpec;
 struct ExerciseState;
 
 namespace beginner {
 
-// The windows of the course (Easy*).
-QWidget* createScreen(Session& app, ScreenId id);
-// The seven exercise windows (EasyR1 .. EasyA並) with their buttons wired.
-QWidget* createExercise(Session& app, ScreenId id);
-// The correct, incorrect, selection and end windows of the course with their buttons wired.
-QWidget* createResult(Session& app, ScreenId id);
+// The course: direct-current circuits of three resistors (EASY).
+const CourseDefinition& course();
 
-// The answer check of an exercise window.
-const CheckSpec& checkOf(ScreenId exercise);
-// Empties what an exercise window shows of an earlier attempt: its answer boxes, verdict, answer
-// labels, and the miss label ("0").
-void resetExercise(Session& app, ScreenId exercise);
-// Every answer check of the course, one per exercise screen.
+// ---- Its parts, for the definition ----
+
+// The windows, built hidden from their tables: exercises, then results, selections and end.
+QWidget* createExercise(ScreenId id);
+QWidget* createResult(Session& app, ScreenId id);
+// One answer check per exercise window.
 std::span<const CheckSpec> checks();
+// What the buttons of the result windows and the course's start-screen button do.
+std::span<const Route> routes();
+std::span<const RouteStep> startSteps();
 
 // ---- The problem generator of EasyR1's "start" ----
 
@@ -44,8 +44,22 @@ QString beginnerCircuitCode(const ExerciseState& state);
 // "start" on EasyR1: a new problem drawn, labelled and coded on the drawing screen.
 void startProblem(Session& app);
 
+// ---- Drawings ----
+
 // The value labels of the whole circuit: R1, R2, R3 and the source voltage.
 void printValueLabels(Canvas& canvas, ExerciseState& state);
+// What the result buttons draw.
+void drawArrows(Canvas& canvas, ExerciseState& state);
+void drawParallelReview(Canvas& canvas, ExerciseState& state);
+void drawWholeAgain(Canvas& canvas, ExerciseState& state);
+void drawCurrentSplitReview(Canvas& canvas, ExerciseState& state);
+void drawTotalCurrentReview(Canvas& canvas, ExerciseState& state);
+
+// ---- The worked solution: every element taken as the resistor it is ----
+
+std::optional<Solution> workedSolution(const ExerciseState& state);
+std::optional<SolutionAnswers> finalAnswers(const ExerciseState& state);
+QList<SolutionStage> solutionStages(const ExerciseState& state);
 
 }  // namespace beginner
 }  // namespace kairo

@@ -1,12 +1,10 @@
 // The answer checks of the seven beginner exercises, as rows of the one check protocol.
 #include "courses/beginner/beginner.h"
-#include "ui/check_step.h"
-#include "ui/session.h"
 
 namespace kairo::beginner {
 namespace {
 
-using enum ScreenId;
+using namespace screens;
 
 constexpr AnswerField kResistanceBox[] = {{"txtZR", Expect::ZTotal}};
 constexpr AnswerField kResistanceAnswer[] = {{"lblZR", Expect::ZTotal}};
@@ -24,6 +22,9 @@ constexpr AnswerField kSplitBoxes[] = {{"txtArr2", Expect::Current2},
 constexpr AnswerField kSplitAnswers[] = {{"LabelArr2", Expect::Current2},
                                          {"LabelArr3", Expect::Current3}};
 
+// The resistance screens spell their check button with a capital K.
+constexpr const char* kResistanceCheck = "cmdKaitou";
+
 // The further screens the third miss hides.
 constexpr ScreenId kA2Third[] = {EasyR1, EasyR2};
 
@@ -34,28 +35,31 @@ constexpr CheckSpec kChecks[] = {
      .boxes = kResistanceBox,
      .correct = EasyRSeikai,
      .incorrect = EasyRFuseikai1,
+     .button = kResistanceCheck,
      .hasVerdict = true,
      .selection = EasyRFuseikai2,
-     .unlocks = Stage::Impedance},
+     .unlocks = kImpedanceStage},
     {.screen = EasyR2,
      .computation = Computation::Total,
      .pattern = Pattern::Hash2,
      .boxes = kResistanceBox,
      .correct = EasyRSeikai,
      .incorrect = EasyR2Fuseikai1,
+     .button = kResistanceCheck,
      .followUp = true,
      .hasVerdict = true,
      .answers = kResistanceAnswer,
      .answerPattern = Pattern::Hash2,
      .answerOnCorrect = true,
      .end = EasyREND,
-     .unlocks = Stage::Impedance},
+     .unlocks = kImpedanceStage},
     {.screen = EasyRHei,
      .computation = Computation::Parallel,
      .pattern = Pattern::Hash2,
      .boxes = kParallelBox,
      .correct = EasyRHeiSeikai,
      .incorrect = EasyRHeiFuseikai1,
+     .button = kResistanceCheck,
      .followUp = true,
      .hasVerdict = true,
      .answers = kParallelAnswer,
@@ -71,7 +75,7 @@ constexpr CheckSpec kChecks[] = {
      .selection = EasyAFuseikai2,
      .firstCurrentBoxes = 1,
      .selectionOtherwise = EasyAFuseikai3,
-     .unlocks = Stage::Currents},
+     .unlocks = kCurrentsStage},
     {.screen = EasyA2,
      .computation = Computation::Currents,
      .pattern = Pattern::Hash2,
@@ -83,7 +87,7 @@ constexpr CheckSpec kChecks[] = {
      .answerPattern = Pattern::Zero2,
      .end = EasyREND,
      .hideAtThird = kA2Third,
-     .unlocks = Stage::Currents},
+     .unlocks = kCurrentsStage},
     {.screen = EasyA3,
      .computation = Computation::Currents,
      .pattern = Pattern::Hash2,
@@ -108,17 +112,6 @@ constexpr CheckSpec kChecks[] = {
 };
 
 }  // namespace
-
-const CheckSpec& checkOf(ScreenId exercise) {
-  for (const CheckSpec& check : kChecks)
-    if (check.screen == exercise) return check;
-  Q_UNREACHABLE();
-  return kChecks[0];
-}
-
-void resetExercise(Session& app, ScreenId exercise) {
-  resetExercise(app, checkOf(exercise));
-}
 
 std::span<const CheckSpec> checks() {
   return kChecks;

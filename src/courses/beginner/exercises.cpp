@@ -1,8 +1,6 @@
-// The seven exercise windows of the beginner course as layout tables, and their two buttons.
+// The seven exercise windows of the beginner course as layout tables.
 #include "courses/beginner/beginner.h"
-#include "ui/check_step.h"
 #include "ui/form.h"
-#include "ui/session.h"
 
 namespace kairo::beginner {
 namespace {
@@ -216,24 +214,16 @@ constexpr FormSpec kExercises[] = {
 };
 
 const FormSpec& layoutOf(ScreenId id) {
-  const QString name = ScreenRegistry::name(id);
   for (const FormSpec& layout : kExercises)
-    if (name == QString::fromUtf8(layout.name)) return layout;
+    if (ScreenId{layout.name} == id) return layout;
   Q_UNREACHABLE();
   return kExercises[0];
 }
 
 }  // namespace
 
-QWidget* createExercise(Session& app, ScreenId id) {
-  QWidget* form = buildForm(layoutOf(id));
-  // The resistance screens name their check button with a capital K.
-  const bool resistance =
-      id == ScreenId::EasyR1 || id == ScreenId::EasyR2 || id == ScreenId::EasyRHei;
-  const CheckSpec& check = checkOf(id);
-  onClick(form, resistance ? "cmdKaitou" : "cmdkaitou", [&app, &check] { runCheck(app, check); });
-  if (id == ScreenId::EasyR1) onClick(form, "cmdSuuti", [&app] { startProblem(app); });
-  return form;
+QWidget* createExercise(ScreenId id) {
+  return buildForm(layoutOf(id));
 }
 
 }  // namespace kairo::beginner

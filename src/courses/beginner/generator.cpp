@@ -28,17 +28,10 @@ QString beginnerCircuitCode(const ExerciseState& state) {
       {state.resistance1 / 10, state.resistance2 / 10, state.resistance3 / 10});
 }
 
-void printValueLabels(Canvas& canvas, ExerciseState& state) {
-  printElementValue(canvas, state, 1, 1, QStringLiteral("R1"), QStringLiteral("="));
-  printElementValue(canvas, state, 2, 1, QStringLiteral("R2"), QStringLiteral("="));
-  printElementValue(canvas, state, 3, 1, QStringLiteral("R3"), QStringLiteral("="));
-  printSourceVoltage(canvas, state);
-}
-
 void startProblem(Session& app) {
   ExerciseState& state = app.state();
   // No window may go on showing, or checking, the earlier problem.
-  app.beginProblem(ScreenId::EasyR1);
+  app.beginProblem(course());
   Canvas& canvas = app.canvas();
   canvas.clearCanvas();
   state.missCount = 0;

@@ -1,17 +1,12 @@
-// The result, selection and end windows of the beginner course, their buttons and the review
-// drawings they put on the drawing screen.
-#include "core/expected.h"
+// The result, selection and end windows of the beginner course and what their buttons do.
 #include "courses/beginner/beginner.h"
-#include "diagram/canvas.h"
-#include "diagram/elements.h"
-#include "ui/check_step.h"
 #include "ui/result_forms.h"
-#include "ui/session.h"
 
 namespace kairo::beginner {
 namespace {
 
-using enum ScreenId;
+using namespace screens;
+using namespace route;
 
 // The rows below read like the screens' tables: window (left, top, width, height), then the
 // controls' rectangles.
@@ -70,179 +65,74 @@ const ResultForm& resultOf(ScreenId id) {
   return kResults[0];
 }
 
-// ---- Drawings on the drawing screen ----
-
-// The whole circuit at the drawing cursor the generation left (no layout field is set here).
-void fullCircuit(Canvas& canvas, const ExerciseState& state) {
-  canvas.clearCanvas();
-  teiko(canvas, state);
-  tateteiko0(canvas, state);
-  tateteiko(canvas, state);
-  dengen(canvas, state);
-}
-
-// The two parallel resistors alone, with their wires.
-void parallelPart(Canvas& canvas, const ExerciseState& state) {
-  tateteiko(canvas, state);
-  tateteiko00(canvas, state);
-}
-
-void branchLabels(Canvas& canvas, ExerciseState& state) {
-  printElementValue(canvas, state, 2, 1, QStringLiteral("R2"), QStringLiteral("="));
-  printElementValue(canvas, state, 3, 1, QStringLiteral("R3"), QStringLiteral("="));
-}
-
 // ---- Buttons ----
 
 // EasyR正解 "NEXT": on to the branch currents, the arrows added to the circuit on screen.
-void resistanceToCurrents(Session& app) {
-  currentArrows(app.canvas());
-  app.state().missCount = 0;  // before opening: the exercise shows the count it starts from
-  app.open(EasyA);
-  app.hide(EasyRSeikai);
-  app.hide(EasyRHei);
-  app.clear(EasyA, {"txtArr1", "txtArr2", "txtArr3"});
-}
-
+constexpr RouteStep kResistanceToCurrents[] = {draw(drawArrows),  resetMisses,    open(EasyA),
+                                               hide(EasyRSeikai), hide(EasyRHei), reset(EasyA)};
 // EasyR不正解2 "もう一度やり直す": the same question on EasyR2.
-void retryResistance(Session& app) {
-  app.state().missCount = 0;
-  app.open(EasyR2);
-  app.hide(EasyRFuseikai2);
-  app.hide(EasyR1);
-  app.clear(EasyR1, {"txtZR"});
-  app.setMissLabel(EasyR1, 0);
-}
-
+constexpr RouteStep kRetryResistance[] = {resetMisses, open(EasyR2), hide(EasyRFuseikai2),
+                                          hide(EasyR1), reset(EasyR1)};
 // EasyR不正解2 "どこで間違ったか調べる": the parallel part alone on EasyR並.
-void reviewParallelPart(Session& app) {
-  app.state().missCount = 0;
-  resetExercise(app, EasyRHei);
-  app.open(EasyRHei);
-  app.hide(EasyRFuseikai2);
-  app.hide(EasyR1);
-  Canvas& canvas = app.canvas();
-  canvas.clearCanvas();
-  parallelPart(canvas, app.state());
-  branchLabels(canvas, app.state());
-}
-
+constexpr RouteStep kReviewParallelPart[] = {
+    resetMisses,  reset(EasyRHei), open(EasyRHei),          hide(EasyRFuseikai2),
+    hide(EasyR1), clearCanvas,     draw(drawParallelReview)};
 // EasyR並正解 "NEXT": the whole circuit again, and the whole resistance on EasyR2.
-void parallelToResistance(Session& app) {
-  app.state().missCount = 0;
-  app.open(EasyR2);
-  app.hide(EasyRHeiSeikai);
-  Canvas& canvas = app.canvas();
-  fullCircuit(canvas, app.state());
-  printValueLabels(canvas, app.state());
-  app.clear(EasyR1, {"txtZR"});
-  app.setMissLabel(EasyR1, 0);
-}
-
+constexpr RouteStep kParallelToResistance[] = {resetMisses, open(EasyR2), hide(EasyRHeiSeikai),
+                                               draw(drawWholeAgain), reset(EasyR1)};
 // EasyA不正解2 / EasyA不正解3 "もう一度やり直す": the three currents again on EasyA2.
-void retryCurrents(Session& app, ScreenId selection) {
-  app.state().missCount = 0;
-  app.open(EasyA2);
-  app.hide(EasyA);
-  app.hide(selection);
-  resetExercise(app, EasyA);
-}
-
-// Leaving EasyA for a review exercise: opened over a cleared drawing, EasyA reset.
-void leaveCurrentsFor(Session& app, ScreenId review, ScreenId selection) {
-  app.state().missCount = 0;
-  app.open(review);
-  app.hide(selection);
-  app.hide(EasyA);
-  app.canvas().clearCanvas();
-  resetExercise(app, EasyA);
-}
-
+constexpr RouteStep kRetryCurrentsAfterSplit[] = {resetMisses, open(EasyA2), hide(EasyA),
+                                                  hide(EasyAFuseikai2), reset(EasyA)};
+constexpr RouteStep kRetryCurrentsAfterTotal[] = {resetMisses, open(EasyA2), hide(EasyA),
+                                                  hide(EasyAFuseikai3), reset(EasyA)};
 // EasyA不正解2 "どこで間違ったか調べる": I1 was right; how does it split into I2 and I3?
-void reviewCurrentSplit(Session& app) {
-  leaveCurrentsFor(app, EasyAHei, EasyAFuseikai2);
-  Canvas& canvas = app.canvas();
-  ExerciseState& state = app.state();
-  parallelPart(canvas, state);
-  canvas.moveTo(2000, 500);
-  canvas.printItems(
-      {"I=", shownNumber(expectedOf(state, Expect::Current1).re, Pattern::Zero2), "A"});
-  currentArrow1(canvas);
-  branchCurrentArrows(canvas);
-  branchLabels(canvas, state);
-}
-
+constexpr RouteStep kReviewCurrentSplit[] = {
+    resetMisses, open(EasyAHei), hide(EasyAFuseikai2),        hide(EasyA),
+    clearCanvas, reset(EasyA),   draw(drawCurrentSplitReview)};
 // EasyA不正解3 "どこで間違ったか調べる": I1 was wrong; the source and the combined resistance.
-void reviewTotalCurrent(Session& app) {
-  leaveCurrentsFor(app, EasyA3, EasyAFuseikai3);
-  Canvas& canvas = app.canvas();
-  ExerciseState& state = app.state();
-  tateteiko(canvas, state);
-  totalCurrentReview(canvas, state, kLightRed);
-  state.unitText = QStringLiteral("Ω");
-  canvas.moveTo(4300, 1400);
-  canvas.printItems(
-      {"R=", shownNumber(expectedOf(state, Expect::ZTotal).re, Pattern::Hash3), state.unitText});
-}
-
+constexpr RouteStep kReviewTotalCurrent[] = {
+    resetMisses, open(EasyA3), hide(EasyAFuseikai3),        hide(EasyA),
+    clearCanvas, reset(EasyA), draw(drawTotalCurrentReview)};
 // EasyA並正解 "NEXT": the whole circuit with values and arrows, and the three currents on EasyA2.
-void reviewToCurrents(Session& app) {
-  Canvas& canvas = app.canvas();
-  fullCircuit(canvas, app.state());
-  app.state().missCount = 0;
-  app.open(EasyA2);
-  app.hide({EasyAHei, EasyAHeiSeikai, EasyA3});
-  printValueLabels(canvas, app.state());
-  currentArrows(canvas);
-}
-
+constexpr RouteStep kReviewToCurrents[] = {draw(drawWholeAgain), resetMisses,          open(EasyA2),
+                                           hide(EasyAHei),       hide(EasyAHeiSeikai), hide(EasyA3),
+                                           draw(drawArrows)};
 // EasyA正解 and EasyREND "END": the course is over, and no window of it stays behind.
-void leaveCourse(Session& app) {
-  app.returnToStart();
-}
+constexpr RouteStep kLeaveCourse[] = {toStart};
+
+constexpr Route kRoutes[] = {
+    {EasyRSeikai, "Command1", kResistanceToCurrents},
+    {EasyRHeiSeikai, "Command1", kParallelToResistance},
+    {EasyAHeiSeikai, "Command1", kReviewToCurrents},
+    {EasyASeikai, "Command1", kLeaveCourse},
+    {EasyREND, "Command1", kLeaveCourse},
+    {EasyRFuseikai2, "Command1", kRetryResistance},
+    {EasyRFuseikai2, "Command2", kReviewParallelPart},
+    {EasyAFuseikai2, "Command1", kRetryCurrentsAfterSplit},
+    {EasyAFuseikai2, "Command2", kReviewCurrentSplit},
+    {EasyAFuseikai3, "Command1", kRetryCurrentsAfterTotal},
+    {EasyAFuseikai3, "Command2", kReviewTotalCurrent},
+};
+
+// EASY on the start screen: hiding the drawing screen before showing it leaves its canvas empty.
+constexpr RouteStep kStart[] = {hide(SetForm), open(SetForm), open(EasyR1),  hide(StartF),
+                                resetMisses,   reset(EasyA),  reset(EasyR1), reset(EasyA2)};
 
 }  // namespace
 
+std::span<const Route> routes() {
+  return kRoutes;
+}
+
+std::span<const RouteStep> startSteps() {
+  return kStart;
+}
+
 QWidget* createResult(Session& app, ScreenId id) {
-  if (id == EasyREND) {
-    QWidget* form = buildEndForm(EasyREND, 1680, 2148, 7380, 5904, "二つの抵抗をR1,R2とすると、",
-                                 "　R=　R１・R2/（R1+R2）");
-    onClick(form, "Command1", [&app] { leaveCourse(app); });
-    return form;
-  }
-  QWidget* form = buildResultForm(app, resultOf(id));
-  const auto wire = [&](const char* button, void (*handler)(Session&)) {
-    onClick(form, button, [&app, handler] { handler(app); });
-  };
-  switch (id) {
-    case EasyRSeikai:
-      wire("Command1", resistanceToCurrents);
-      break;
-    case EasyRHeiSeikai:
-      wire("Command1", parallelToResistance);
-      break;
-    case EasyAHeiSeikai:
-      wire("Command1", reviewToCurrents);
-      break;
-    case EasyASeikai:
-      wire("Command1", leaveCourse);
-      break;
-    case EasyRFuseikai2:
-      wire("Command1", retryResistance);
-      wire("Command2", reviewParallelPart);
-      break;
-    case EasyAFuseikai2:
-      wire("Command1", [](Session& a) { retryCurrents(a, EasyAFuseikai2); });
-      wire("Command2", reviewCurrentSplit);
-      break;
-    case EasyAFuseikai3:
-      wire("Command1", [](Session& a) { retryCurrents(a, EasyAFuseikai3); });
-      wire("Command2", reviewTotalCurrent);
-      break;
-    default:  // the incorrect-answer screens: "戻る" is the builder's
-      break;
-  }
-  return form;
+  if (id == EasyREND)
+    return buildEndForm(EasyREND, 1680, 2148, 7380, 5904, "二つの抵抗をR1,R2とすると、",
+                        "　R=　R１・R2/（R1+R2）");
+  return buildResultForm(app, resultOf(id));
 }
 
 }  // namespace kairo::beginner

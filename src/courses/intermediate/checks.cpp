@@ -1,12 +1,11 @@
-#include "courses/intermediate/checks.h"
+// The answer checks of the seven intermediate exercises, as rows of the one check protocol.
+#include "courses/intermediate/intermediate.h"
 
-#include "core/check.h"
-
-namespace kairo {
+namespace kairo::intermediate {
 
 namespace {
 
-using enum ScreenId;
+using namespace screens;
 
 // Every answer is typed as a real part and an imaginary part, each in its own box.
 constexpr AnswerField kImpedanceBoxes[] = {{"txtrr", Expect::ZTotal, Part::Re},
@@ -52,7 +51,7 @@ constexpr CheckSpec kChecks[] = {
      .incorrect = NormaliFuseikai1,
      .hasVerdict = true,
      .selection = NormaliFuseikai2,
-     .unlocks = Stage::Impedance},
+     .unlocks = kImpedanceStage},
     {.screen = Normali2,
      .computation = Computation::Total,
      .pattern = Pattern::Zero2,
@@ -64,7 +63,7 @@ constexpr CheckSpec kChecks[] = {
      .answers = kImpedanceLabels,
      .answerOnCorrect = true,
      .end = NormalEND,
-     .unlocks = Stage::Impedance},
+     .unlocks = kImpedanceStage},
     // The parallel part alone: zTotal keeps the value of the last whole-circuit check.
     {.screen = NormaliHei,
      .computation = Computation::ParallelWithZ1,
@@ -85,7 +84,7 @@ constexpr CheckSpec kChecks[] = {
      .selection = NormalAAFuseikai2,
      .firstCurrentBoxes = 2,
      .selectionOtherwise = NormalAAFuseikai3,
-     .unlocks = Stage::Currents},
+     .unlocks = kCurrentsStage},
     {.screen = NormalAA2,
      .computation = Computation::Currents,
      .pattern = Pattern::Zero2,
@@ -96,7 +95,7 @@ constexpr CheckSpec kChecks[] = {
      .answers = kCurrentLabels,
      .end = NormalEND,
      .hideAtThird = kNormalAA2Third,
-     .unlocks = Stage::Currents},
+     .unlocks = kCurrentsStage},
     {.screen = NormalAA3,
      .computation = Computation::Currents,
      .pattern = Pattern::Zero2,
@@ -122,14 +121,8 @@ constexpr CheckSpec kChecks[] = {
 
 }  // namespace
 
-std::span<const CheckSpec> acChecks() {
+std::span<const CheckSpec> checks() {
   return kChecks;
 }
 
-const CheckSpec* acCheck(ScreenId screen) {
-  for (const CheckSpec& check : kChecks)
-    if (check.screen == screen) return &check;
-  return nullptr;
-}
-
-}  // namespace kairo
+}  // namespace kairo::intermediate

@@ -1,12 +1,12 @@
-#include "courses/intermediate/drawings.h"
-
+// What the buttons of the intermediate course draw on the drawing screen.
 #include "core/exercise_state.h"
 #include "core/expected.h"
 #include "core/number.h"
+#include "courses/intermediate/intermediate.h"
 #include "diagram/canvas.h"
 #include "diagram/elements.h"
 
-namespace kairo {
+namespace kairo::intermediate {
 
 namespace {
 
@@ -16,23 +16,6 @@ QString branchLabel(int position, int kind) {
 }
 
 }  // namespace
-
-void drawWholeCircuit(Canvas& canvas, ExerciseState& state, const QString& letter,
-                      const QString& separator) {
-  for (int k = 1; k <= 3; ++k) {
-    state.elementIndex = k;
-    drawElement(canvas, state, k, state.elementKind(k));
-  }
-  drawSource(canvas, state,
-             state.elementKind(1) == 1 && state.elementKind(2) == 1 && state.elementKind(3) == 1);
-  for (int k = 1; k <= 3; ++k) {
-    state.elementIndex = k;
-    state.unitText = QStringLiteral("Ω");
-    printElementValue(canvas, state, k, state.elementKind(k), letter + QString::number(k),
-                      separator);
-  }
-  printSourceVoltage(canvas, state);
-}
 
 void drawParallelPart(Canvas& canvas, ExerciseState& state, const QString& separator) {
   for (int k = 2; k <= 3; ++k) {
@@ -63,4 +46,22 @@ void drawTotalCurrentReview(Canvas& canvas, ExerciseState& state) {
                      shownNumber(z.im, Pattern::Hash2), ")", state.unitText});
 }
 
-}  // namespace kairo
+void drawArrows(Canvas& canvas, ExerciseState&) {
+  currentArrows(canvas);
+}
+
+void drawParallelReview(Canvas& canvas, ExerciseState& state) {
+  drawParallelPart(canvas, state, QStringLiteral(":"));
+}
+
+void drawImpedanceAgain(Canvas& canvas, ExerciseState& state) {
+  canvas.clearCanvas();
+  drawWholeCircuit(canvas, state, QStringLiteral("z"), QStringLiteral(":"));
+}
+
+void drawCurrentsAgain(Canvas& canvas, ExerciseState& state) {
+  drawWholeCircuit(canvas, state, QStringLiteral("z"), QStringLiteral("="));
+  currentArrows(canvas);
+}
+
+}  // namespace kairo::intermediate

@@ -58,8 +58,8 @@ class EasyCourse : public Driver {
 
   Problem begin() {
     app().start();
-    click(ScreenId::StartF, "Command3");
-    click(ScreenId::EasyR1, "cmdSuuti");
+    click(screens::StartF, "Command3");
+    click(screens::EasyR1, "cmdSuuti");
     const ExerciseState& s = state();
     return {s.resistance1, s.resistance2, s.resistance3, int(s.voltageE)};
   }
@@ -75,7 +75,7 @@ class EasyCourse : public Driver {
   void answer(ScreenId screen, std::initializer_list<std::pair<const char*, QString>> boxes) {
     for (const auto& [box, text] : boxes) type(screen, box, text);
     const bool resistance =
-        screen == ScreenId::EasyR1 || screen == ScreenId::EasyR2 || screen == ScreenId::EasyRHei;
+        screen == screens::EasyR1 || screen == screens::EasyR2 || screen == screens::EasyRHei;
     click(screen, resistance ? "cmdKaitou" : "cmdkaitou");
   }
   void resistance(ScreenId screen, const QString& r) { answer(screen, {{"txtZR", r}}); }

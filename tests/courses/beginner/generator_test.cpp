@@ -8,7 +8,7 @@
 
 using namespace kairo;
 using namespace kairo::test::easy;
-using enum ScreenId;
+using namespace kairo::screens;
 
 namespace {
 

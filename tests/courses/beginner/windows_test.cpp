@@ -5,13 +5,14 @@
 #include <QTest>
 #include <algorithm>
 
+#include "courses/beginner/beginner.h"
 #include "courses/beginner/course_expect.h"
 #include "support/test_main.h"
 #include "ui/form.h"
 
 using namespace kairo;
 using namespace kairo::test::easy;
-using enum ScreenId;
+using namespace kairo::screens;
 
 namespace {
 
@@ -43,8 +44,8 @@ class BeginnerWindows : public QObject {
  private slots:
   void everyTextFits_data() {
     QTest::addColumn<ScreenId>("screen");
-    for (int i = int(EasyR1); i <= int(EasyREND); ++i)
-      QTest::newRow(qPrintable(ScreenRegistry::name(ScreenId(i)))) << ScreenId(i);
+    for (ScreenId id : beginner::course().windows)
+      QTest::newRow(qPrintable(ScreenRegistry::name(id))) << id;
   }
 
   // Every text whole, with the answer labels filled as in use; every control inside its window.

@@ -79,8 +79,8 @@ class AcCourse {
  public:
   AcCourse() {
     app.start();
-    d.click(ScreenId::StartF, "Command2");
-    d.click(ScreenId::Normali, "cmdSuuti");
+    d.click(screens::StartF, "Command2");
+    d.click(screens::Normali, "cmdSuuti");
   }
   QStringList drawn() { return app.canvas().printedTexts(); }
   void type(ScreenId id, const char* re, const char* im, Cx value) {
@@ -90,7 +90,7 @@ class AcCourse {
   // The right answers of the circuit in the state: the impedance, or current k (1..3).
   void typeImpedance(ScreenId id) {
     const AcAnswers a = answersFor(app.state());
-    type(id, "txtrr", "txtjj", id == ScreenId::NormaliHei ? a.parallel : a.total);
+    type(id, "txtrr", "txtjj", id == screens::NormaliHei ? a.parallel : a.total);
   }
   void typeCurrent(ScreenId id, int k) {
     const AcAnswers a = answersFor(app.state());

@@ -1,11 +1,11 @@
-#include "courses/intermediate/drawings.h"
-
 #include <QtTest>
 
 #include "ac_support.h"
+#include "courses/intermediate/intermediate.h"
 #include "support/test_main.h"
 
 using namespace kairo;
+using namespace kairo::intermediate;
 using namespace kairo::test;
 
 class AcDrawings : public QObject {

@@ -1,13 +1,13 @@
-#include "courses/intermediate/generator.h"
-
 #include <QtTest>
 
 #include "ac_support.h"
 #include "core/random.h"
+#include "courses/intermediate/intermediate.h"
 #include "support/test_main.h"
 #include "ui/code_panel.h"
 
 using namespace kairo;
+using namespace kairo::intermediate;
 using namespace kairo::test;
 
 class AcGenerator : public QObject {
@@ -28,13 +28,13 @@ class AcGenerator : public QObject {
     QCOMPARE(circuitCode(example), QStringLiteral("a1235472"));
     QCOMPARE(circuitCode(AcProblem{{1, 1, 1}, {10, 1, 9}, 3}), QStringLiteral("3111a191"));
 
-    c.d.type(ScreenId::Normali, "txtrr", "50");
-    c.d.type(ScreenId::Normali, "txtjj", "38.89");
-    c.check(ScreenId::Normali);
-    QVERIFY(c.d.visible(ScreenId::NormaliFuseikai1));
-    c.d.type(ScreenId::Normali, "txtjj", "-38.89");
-    c.check(ScreenId::Normali);
-    QVERIFY(c.d.visible(ScreenId::NormaliSeikai) && !c.d.visible(ScreenId::NormaliFuseikai1));
+    c.d.type(screens::Normali, "txtrr", "50");
+    c.d.type(screens::Normali, "txtjj", "38.89");
+    c.check(screens::Normali);
+    QVERIFY(c.d.visible(screens::NormaliFuseikai1));
+    c.d.type(screens::Normali, "txtjj", "-38.89");
+    c.check(screens::Normali);
+    QVERIFY(c.d.visible(screens::NormaliSeikai) && !c.d.visible(screens::NormaliFuseikai1));
   }
 
   // Branches with L × C = 10 cancel; so does 10 µF in series with 2 mH ‖ 2 mH.
@@ -59,8 +59,8 @@ class AcGenerator : public QObject {
     int draws = 0;
     for (int press = 0; press < 5000; ++press) {
       if (press > 0) {
-        c.check(ScreenId::Normali);  // a miss, which the next start forgets
-        c.d.click(ScreenId::Normali, "cmdSuuti");
+        c.check(screens::Normali);  // a miss, which the next start forgets
+        c.d.click(screens::Normali, "cmdSuuti");
       }
       std::array<int, 3> kinds{}, steps{}, values{};
       int volts = 0;
@@ -90,10 +90,10 @@ class AcGenerator : public QObject {
       texts << QStringLiteral(" %1 V").arg(volts);
       QCOMPARE(c.drawn(), texts);
       QString panel;
-      for (const char* label : kCodePanelLabels) panel += c.d.text(ScreenId::SetForm, label);
+      for (const char* label : kCodePanelLabels) panel += c.d.text(screens::SetForm, label);
       QCOMPARE(panel, code);
       QCOMPARE(s.voltageE, double(volts));
-      QCOMPARE(c.d.text(ScreenId::Normali, "Label6"), QStringLiteral("0"));
+      QCOMPARE(c.d.text(screens::Normali, "Label6"), QStringLiteral("0"));
     }
     QVERIFY(draws > 5000);  // the fixed seed does run into circuits that cancel
   }

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "ac_support.h"
+#include "courses/intermediate/intermediate.h"
 #include "support/test_main.h"
 
 using namespace kairo;
@@ -12,9 +13,8 @@ namespace {
 
 // The windows of the course, in the order of the screen list.
 QList<ScreenId> courseWindows() {
-  QList<ScreenId> ids;
-  for (int i = int(ScreenId::Normali); i <= int(ScreenId::NormalEND); ++i) ids << ScreenId(i);
-  return ids;
+  const auto windows = intermediate::course().windows;
+  return QList<ScreenId>(windows.begin(), windows.end());
 }
 
 // The size a label's font must shrink to for its text to fit its rectangle, wrapped.
@@ -73,10 +73,10 @@ class AcLayouts : public QObject {
   // The question texts keep their layout filler: runs of ideographic spaces.
   void questionFiller() {
     Application app;
-    QCOMPARE(fillerRuns(app.text(ScreenId::Normali, "Label9")), QList<int>{22});
-    QCOMPARE(fillerRuns(app.text(ScreenId::Normali2, "Label9")), QList<int>{1});
-    QCOMPARE(fillerRuns(app.text(ScreenId::NormalAA2, "Label1111")), QList<int>{5});
-    const QString hei = app.text(ScreenId::NormalAAHei, "Label1111");
+    QCOMPARE(fillerRuns(app.text(screens::Normali, "Label9")), QList<int>{22});
+    QCOMPARE(fillerRuns(app.text(screens::Normali2, "Label9")), QList<int>{1});
+    QCOMPARE(fillerRuns(app.text(screens::NormalAA2, "Label1111")), QList<int>{5});
+    const QString hei = app.text(screens::NormalAAHei, "Label1111");
     QCOMPARE(fillerRuns(hei), (QList<int>{10, 9}));
     QVERIFY(hei.contains(QStringLiteral("それでは、 並列")));
   }

@@ -1,15 +1,11 @@
-// The exercise screens of the alternating-current course: their layout tables and buttons.
+// The seven exercise windows of the intermediate course as layout tables.
 #include <initializer_list>
 #include <vector>
 
-#include "courses/intermediate/checks.h"
-#include "courses/intermediate/course.h"
-#include "courses/intermediate/generator.h"
-#include "ui/check_step.h"
+#include "courses/intermediate/intermediate.h"
 #include "ui/form.h"
-#include "ui/session.h"
 
-namespace kairo {
+namespace kairo::intermediate {
 
 namespace {
 
@@ -290,31 +286,25 @@ struct ExerciseScreen {
 };
 
 constexpr ExerciseScreen kExercises[] = {
-    {ScreenId::Normali, "問題１", 6216, 3420, 4116, 5184, normali},
-    {ScreenId::Normali2, "問題１", 6012, 4368, 4512, 4068, normali2},
-    {ScreenId::NormaliHei, "問題１a", 2496, 4368, 5232, 4188, normaliHei},
-    {ScreenId::NormalAA, "問題２", 132, 3744, 4248, 3876, normalAA},
-    {ScreenId::NormalAA2, "問題２", 216, 3384, 4044, 5616, normalAA2},
-    {ScreenId::NormalAA3, "問題２a", 2868, 4404, 4212, 4272, normalAA3},
-    {ScreenId::NormalAAHei, "問題２b", 2904, 3708, 4224, 4908, normalAAHei},
+    {screens::Normali, "問題１", 6216, 3420, 4116, 5184, normali},
+    {screens::Normali2, "問題１", 6012, 4368, 4512, 4068, normali2},
+    {screens::NormaliHei, "問題１a", 2496, 4368, 5232, 4188, normaliHei},
+    {screens::NormalAA, "問題２", 132, 3744, 4248, 3876, normalAA},
+    {screens::NormalAA2, "問題２", 216, 3384, 4044, 5616, normalAA2},
+    {screens::NormalAA3, "問題２a", 2868, 4404, 4212, 4272, normalAA3},
+    {screens::NormalAAHei, "問題２b", 2904, 3708, 4224, 4908, normalAAHei},
 };
 
 }  // namespace
 
-QWidget* createAcExercise(Session& app, ScreenId id) {
+QWidget* createExercise(ScreenId id) {
   for (const ExerciseScreen& screen : kExercises) {
     if (screen.id != id) continue;
-    const QByteArray name = ScreenRegistry::name(id).toUtf8();
     const Table table = screen.controls();
-    QWidget* form =
-        buildForm(FormSpec{name.constData(), screen.caption, screen.width, screen.height,
-                           screen.left, screen.top, Background::Default, table.controls()});
-    const CheckSpec* check = acCheck(id);
-    onClick(form, "cmdkaitou", [&app, check] { runCheck(app, *check); });
-    if (id == ScreenId::Normali) onClick(form, "cmdSuuti", [&app] { startAcProblem(app); });
-    return form;
+    return buildForm(FormSpec{id.utf8, screen.caption, screen.width, screen.height, screen.left,
+                              screen.top, Background::Default, table.controls()});
   }
   return nullptr;
 }
 
-}  // namespace kairo
+}  // namespace kairo::intermediate

@@ -5,11 +5,10 @@
 
 namespace kairo {
 
-class Session;
 class Random;
 struct ExerciseState;
 
-// One problem of the alternating-current course as the seven random draws give it.
+// One alternating-current problem as the seven random draws give it.
 struct AcProblem {
   std::array<int, 3> kinds{};  // 1 resistor, 2 capacitor, 3 coil
   std::array<int, 3> steps{};  // 1..10: resistance in tens of Ω, or µF, or mH
@@ -32,10 +31,8 @@ bool hasAnswer(const AcProblem& problem);
 // Draws problems until one has an answer.
 AcProblem generateProblem(Random& random);
 
-// The eight-character circuit code: voltage, three kinds, three values, circuit class.
-QString circuitCode(const AcProblem& problem);
-
-// "start" on Normali: a new problem, drawn with its values, and the code panel filled.
-void startAcProblem(Session& app);
+// The eight-character circuit code: voltage, three kinds, three values, circuit class (`classChar`
+// where the course has one of its own).
+QString circuitCode(const AcProblem& problem, QChar classChar = QChar());
 
 }  // namespace kairo

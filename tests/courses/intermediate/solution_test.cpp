@@ -1,18 +1,38 @@
-#include "core/solution.h"
-
+// The worked solutions of the beginner and intermediate courses, which share their shape.
 #include <QElapsedTimer>
 #include <QTest>
 
 #include "core/expected.h"
 #include "core/number.h"
+#include "courses/beginner/beginner.h"
+#include "courses/intermediate/intermediate.h"
 #include "support/test_main.h"
 
-using kairo::Course;
 using kairo::ExerciseState;
 using kairo::Pattern;
 using kairo::Solution;
 
 namespace {
+
+// The course whose solution is asked for.
+enum class Course { Beginner, Intermediate };
+
+namespace kairo_solution {
+std::optional<Solution> workedSolution(const ExerciseState& s, Course course) {
+  return course == Course::Beginner ? kairo::beginner::workedSolution(s)
+                                    : kairo::intermediate::workedSolution(s);
+}
+std::optional<kairo::SolutionAnswers> finalAnswers(const ExerciseState& s, Course course) {
+  return course == Course::Beginner ? kairo::beginner::finalAnswers(s)
+                                    : kairo::intermediate::finalAnswers(s);
+}
+QString solutionHtml(const ExerciseState& s, Course course, bool impedance, bool currents) {
+  const QList<kairo::SolutionStage> stages = course == Course::Beginner
+                                                 ? kairo::beginner::solutionStages(s)
+                                                 : kairo::intermediate::solutionStages(s);
+  return kairo::solutionHtml(stages, (impedance ? 1u : 0u) | (currents ? 2u : 0u));
+}
+}  // namespace kairo_solution
 
 // kinds: 1 resistor (Ω), 2 capacitor (µF), 3 coil (mH), written as the generators write them.
 ExerciseState circuit(const QList<int>& kinds, const QList<int>& values, int volts) {
@@ -93,7 +113,7 @@ class SolutionTest : public QObject {
     ExerciseState s = circuit(intermediate ? kinds : QList<int>{1, 1, 1}, values, volts);
     for (int k = 1; k <= 3; ++k) s.kind(k) = kinds[k - 1];
     const auto solution =
-        kairo::workedSolution(s, intermediate ? Course::Intermediate : Course::Beginner);
+        kairo_solution::workedSolution(s, intermediate ? Course::Intermediate : Course::Beginner);
     QVERIFY(solution);
     const kairo::SolutionAnswers& a = solution->answers;
     const QStringList got{a.total.re,    a.total.im,    a.current1.re, a.current1.im,
@@ -105,20 +125,20 @@ class SolutionTest : public QObject {
 
   void htmlShowsTheSelectedStages() {
     const ExerciseState s = circuit({1, 2, 3}, {50, 4, 7}, 100);
-    const QString both = kairo::solutionHtml(s, Course::Intermediate, true, true);
-    const QString impedance = kairo::solutionHtml(s, Course::Intermediate, true, false);
-    const QString currents = kairo::solutionHtml(s, Course::Intermediate, false, true);
+    const QString both = kairo_solution::solutionHtml(s, Course::Intermediate, true, true);
+    const QString impedance = kairo_solution::solutionHtml(s, Course::Intermediate, true, false);
+    const QString currents = kairo_solution::solutionHtml(s, Course::Intermediate, false, true);
     QVERIFY(both.contains("X<sub>2</sub> = −1 / (10<sup>4</sup> × 4 × 10<sup>−6</sup>)"));
     QVERIFY(impedance.contains("Z<sub>23</sub>") && !impedance.contains("I<sub>1</sub>"));
     QVERIFY(currents.contains("I<sub>1</sub>") && !currents.contains("合成インピーダンス</b>"));
     QCOMPARE(both, impedance + currents);
     QVERIFY(!both.contains("font", Qt::CaseInsensitive));
-    QVERIFY(kairo::solutionHtml(s, Course::Intermediate, false, false).isEmpty());
+    QVERIFY(kairo_solution::solutionHtml(s, Course::Intermediate, false, false).isEmpty());
 
     // A capacitor and a coil that cancel in parallel: no answer, nothing to show.
     const ExerciseState resonant = circuit({1, 2, 3}, {10, 10, 1}, 100);
-    QVERIFY(!kairo::workedSolution(resonant, Course::Intermediate));
-    QVERIFY(kairo::solutionHtml(resonant, Course::Intermediate, true, true).isEmpty());
+    QVERIFY(!kairo_solution::workedSolution(resonant, Course::Intermediate));
+    QVERIFY(kairo_solution::solutionHtml(resonant, Course::Intermediate, true, true).isEmpty());
   }
 
   // Every circuit of both courses at every voltage: each final figure is what the check accepts.
@@ -130,7 +150,7 @@ class SolutionTest : public QObject {
     int circuits = 0, mismatches = 0;
     QString first;
     auto check = [&](const ExerciseState& s, Course course, bool worked) {
-      const auto answers = kairo::finalAnswers(s, course);
+      const auto answers = kairo_solution::finalAnswers(s, course);
       const auto expected = kairo::solved(s);
       QCOMPARE(answers.has_value(), expected.has_value());
       if (!answers) return;
@@ -147,7 +167,7 @@ class SolutionTest : public QObject {
             (beginner ? !answer.im.isEmpty() : !kairo::answerMatches(value.im, pattern, answer.im)))
           if (mismatches++ == 0) first = answer.re + ' ' + answer.im;
       if (!worked) return;
-      const QString result = kairo::workedSolution(s, course)->currents.steps[2].result;
+      const QString result = kairo_solution::workedSolution(s, course)->currents.steps[2].result;
       const QString shown = beginner ? typedForm(answers->current3.re) + " A"
                                      : "（実部 " + typedForm(answers->current3.re) + "、虚部 " +
                                            typedForm(answers->current3.im) + "）";

@@ -1,0 +1,16 @@
+#include "courses/courses.h"
+
+#include "courses/beginner/beginner.h"
+#include "courses/intermediate/intermediate.h"
+
+namespace kairo {
+
+std::span<const CourseDefinition* const> courses() {
+  static const CourseDefinition* const list[] = {
+      &beginner::course(),
+      &intermediate::course(),
+  };
+  return list;
+}
+
+}  // namespace kairo
