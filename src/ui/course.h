@@ -53,7 +53,7 @@ constexpr RouteStep draw(Drawing drawing) {
 }
 }  // namespace route
 
-// What a button of a course window does.
+// What a button of a course window does; with no button, what the window does as it opens.
 struct Route {
   ScreenId window;
   const char* button;
