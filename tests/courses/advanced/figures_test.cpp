@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <numbers>
 
+#include "core/ac_problem.h"
 #include "core/circuit_code.h"
 #include "core/expected.h"
 #include "courses/advanced/quantities.h"
-#include "courses/intermediate/drawings.h"
-#include "courses/intermediate/generator.h"
 #include "diagram/canvas.h"
+#include "diagram/elements.h"
 #include "support/test_main.h"
 #include "ui/form.h"
 
