@@ -119,6 +119,7 @@ void Session::lockSolution() {
 }
 
 void Session::startCourse(const CourseDefinition& course) {
+  canvas().setPictureBox(course.pictureBox);
   run(course.start);
   // Nothing an earlier problem left in the course's windows waits behind them.
   for (const CheckSpec& check : course.checks)
@@ -130,6 +131,7 @@ void Session::startCourse(const CourseDefinition& course) {
 
 void Session::beginProblem(const CourseDefinition& course) {
   course_ = &course;
+  canvas().setPictureBox(course.pictureBox);
   lockSolution();
   // Windows never created show nothing of any problem and stay uncreated.
   for (const CourseDefinition* each : courses_) {

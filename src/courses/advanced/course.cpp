@@ -1,5 +1,6 @@
 // The advanced course (HARD) as the program sees it.
 #include "courses/advanced/advanced.h"
+#include "courses/advanced/figures.h"
 
 namespace kairo::advanced {
 namespace {
@@ -62,6 +63,8 @@ const CourseDefinition& course() {
       .strictClass = true,
       .refusesCode = refusesCode,
       .solution = solutionStages,
+      // The figures stand below the circuit.
+      .pictureBox = kFigureBox,
   };
   return definition;
 }

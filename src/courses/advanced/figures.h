@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 namespace kairo {
@@ -8,6 +9,10 @@ class Canvas;
 struct ExerciseState;
 
 namespace advanced {
+
+// The drawing screen's picture in this course: the circuit, and the band below it where the
+// figures stand (twips).
+inline constexpr QRectF kFigureBox{1200, 400, 4200, 2900};
 
 // A number as the figures write it: rounded half away from zero to two decimals, without trailing
 // zeros or a trailing full stop, and never "-0" ("100", "2.5", "-5.63").
