@@ -1,6 +1,7 @@
 // The advanced course through its windows: the worked values accepted, answers just outside the
 // tolerances refused, every path of the flow with its figures, and the codes it replays.
 #include <QTest>
+#include <QTextBrowser>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -128,6 +129,11 @@ class AdvancedCourse : public QObject {
     QCOMPARE(h.visible(), names({Hardi, SetForm}));
     h.answer(Hardi, kPolar, w.polar());
     QCOMPARE(h.d.text(Hardi, "lblA"), "正解！！");
+    // 解き方 opens on the stage answered, and only on it.
+    h.d.click(SetForm, "cmdSolution");
+    const QString solution = h.d.control<QTextBrowser>(Tokikata, "txtSolution")->toPlainText();
+    QVERIFY(solution.contains("問題１") && !solution.contains("問題２"));
+    h.d.click(Tokikata, "cmdClose");
     h.d.click(HardiSeikai, "Command1");
     QCOMPARE(h.visible(), names({HardP, SetForm}));
     QCOMPARE(h.drawn().size(), 8);  // the circuit's four texts and the triangle's four
