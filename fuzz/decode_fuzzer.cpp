@@ -1,6 +1,6 @@
 // decodeCircuitCode on arbitrary text: never a crash or undefined behaviour, and a plan it accepts
 // is one the replay can carry out (one step per character, elements where the kinds are, a
-// complete code with a combined impedance and currents).
+// complete code with a combined impedance and currents, an advanced code only when strict).
 #include <QList>
 #include <QString>
 #include <cmath>
@@ -10,6 +10,7 @@
 #include "core/circuit_code.h"
 #include "core/exercise_state.h"
 #include "core/expected.h"
+#include "courses/advanced/quantities.h"
 
 namespace {
 
@@ -50,6 +51,17 @@ void check(const QString& code, kairo::ExerciseState state) {
     require(kairo::computeExpected(state, kairo::Computation::Total));
     require(kairo::computeExpected(state, kairo::Computation::Currents));
     require(state.missCount == 0);
+  }
+  // A code of the advanced course ("3" in eighth place) opens it only as a strict code of one of
+  // its circuits, whose every answer is a finite number.
+  const auto finish = length >= 8 ? std::get_if<kairo::FinishStep>(&plan->steps[7]) : nullptr;
+  if (finish && finish->classChar == U'3' && !kairo::advanced::refusesCode(code, state)) {
+    require(length == 8 && kairo::advanced::isAdvancedCircuit(state));
+    namespace a = kairo::advanced;
+    for (double x :
+         {a::zMagnitude(state), a::zAngle(state), a::activePower(state), a::reactivePower(state),
+          a::powerFactorPercent(state), a::current2Angle(state), a::v23Magnitude(state)})
+      require(std::isfinite(x));
   }
 }
 

@@ -32,9 +32,6 @@ std::span<const RouteStep> startSteps();
 
 // "start" on Hardi: intermediate draws, repeated until the problem is one of this course.
 void startProblem(Session& app);
-// Why a code with the course's class character is no problem of the course, for the state the
-// code leaves.
-std::optional<QString> refusesCode(QStringView code, const ExerciseState& replayed);
 
 // ---- Drawings: the circuit again, with one figure beside it ----
 

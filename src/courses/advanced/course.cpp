@@ -1,6 +1,7 @@
 // The advanced course (HARD) as the program sees it.
 #include "courses/advanced/advanced.h"
 #include "courses/advanced/figures.h"
+#include "courses/advanced/quantities.h"
 
 namespace kairo::advanced {
 namespace {

@@ -1,8 +1,10 @@
 #include "courses/advanced/quantities.h"
 
+#include <QList>
 #include <cmath>
 #include <numbers>
 
+#include "core/circuit_code.h"
 #include "core/expected.h"
 
 namespace kairo::advanced {
@@ -10,6 +12,10 @@ namespace kairo::advanced {
 namespace {
 
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+
+bool isStep(char32_t c) {
+  return (c >= U'1' && c <= U'9') || c == U'a';
+}
 
 double squaredMagnitude(Complex z) {
   return z.re * z.re + z.im * z.im;
@@ -120,6 +126,19 @@ bool withinGeneratorLimits(const ExerciseState& state) {
   for (const Complex i : {s->current1, s->current2, s->current3})
     if (magnitude(i) < 0.1 - kSlack) return false;
   return true;
+}
+
+std::optional<QString> refusesCode(QStringView code, const ExerciseState& replayed) {
+  const QList<char32_t> c = foldedCode(code);
+  if (c.size() != 8) return QStringLiteral("上級の回路コードは 8 文字です。");
+  for (const int position : {1, 5, 6, 7})
+    if (!isStep(c[position - 1])) return codePositionRefusal(position, u"1〜9 か a");
+  for (const int position : {2, 3, 4})
+    if (c[position - 1] < U'1' || c[position - 1] > U'3')
+      return codePositionRefusal(position, u"1〜3");
+  if (!isAdvancedCircuit(replayed))
+    return QStringLiteral("上級の回路には、抵抗と、コンデンサかコイルが要ります。");
+  return std::nullopt;
 }
 
 }  // namespace kairo::advanced

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+#include <QStringView>
+#include <optional>
+
 #include "core/complex.h"
 #include "core/exercise_state.h"
 
@@ -49,5 +53,11 @@ double v23Angle(const ExerciseState& s);
 bool isAdvancedCircuit(const ExerciseState& state);
 // The generator's further limits, inclusive: 5 Ω ≤ |Z| ≤ 500 Ω and each current at least 0.1 A.
 bool withinGeneratorLimits(const ExerciseState& state);
+
+// Why a code with the course's class character ("3" in eighth place) is no problem of the course,
+// for the state the code leaves; nothing when it is one. A code of the course is strictly well
+// formed: eight characters, source and values "1"–"9" or "a", kinds "1"–"3", and its circuit one
+// the course poses (the generator's limits aside).
+std::optional<QString> refusesCode(QStringView code, const ExerciseState& replayed);
 
 }  // namespace kairo::advanced
