@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "diagram/canvas.h"
+#include "diagram/elements.h"
 #include "ui/check_step.h"
 #include "ui/code_panel.h"
 #include "ui/form.h"
@@ -140,6 +141,20 @@ void Session::beginProblem(const CourseDefinition& course) {
     for (const CheckSpec& check : each->checks)
       if (screens_.isCreated(check.screen)) resetExercise(*this, check);
   }
+}
+
+void Session::poseAcProblem(const CourseDefinition& course, const AcProblem& problem,
+                            QChar classChar) {
+  // No window may go on showing, or checking, the earlier problem.
+  beginProblem(course);
+  Canvas& drawing = canvas();
+  drawing.clearCanvas();
+  state_.missCount = 0;
+  state_.originX = 1000;
+  state_.originY = 1000;
+  applyProblem(state_, problem);
+  drawWholeCircuit(drawing, state_, QStringLiteral("Z"), QStringLiteral(":"));
+  showCircuitCode(*this, circuitCode(problem, classChar));
 }
 
 void Session::run(std::span<const RouteStep> steps) {

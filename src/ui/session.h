@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "core/ac_problem.h"
 #include "core/check.h"
 #include "core/exercise_state.h"
 #include "core/random.h"
@@ -63,6 +64,9 @@ class Session : public QObject {
   // but the first exercise is hidden and every exercise window emptied, so nothing on screen
   // belongs to the earlier problem. The caller opens the first exercise.
   void beginProblem(const CourseDefinition& course);
+  // An alternating-current problem of `course` on the drawing: a new problem begun, the circuit
+  // drawn with its values and coded (`classChar` where the course has a class of its own).
+  void poseAcProblem(const CourseDefinition& course, const AcProblem& problem, QChar classChar);
   // Runs the steps of a route, in order.
   void run(std::span<const RouteStep> steps);
 
