@@ -18,9 +18,9 @@ inline constexpr QRectF kFigureBox{1200, 400, 4200, 2900};
 // zeros or a trailing full stop, and never "-0" ("100", "2.5", "-5.63").
 QString figureNumber(double value);
 
-// The figures drawn beside the whole circuit, right of its last branch, from a state whose
-// expected values are computed (solved()). Each adds its strokes and its texts to the canvas and
-// assumes only the circuit is there already.
+// The figures drawn below the whole circuit, in the band kFigureBox keeps for them, from a state
+// whose expected values are computed (solved()). Each adds its strokes and its texts to the canvas
+// and assumes only the circuit is there already.
 
 // R along the real axis, X up (inductive) or down (capacitive), |Z| as the hypotenuse and the
 // angle θ marked at the origin: "R=50Ω", "X=-38.89Ω", "|Z|=63.34Ω", "θ=-37.87°".
