@@ -45,8 +45,10 @@ namespace bench = kairo::bench;
 
 // Fixed, so that every run takes the same decisions on the same problems (--seed tries others).
 constexpr std::uint32_t kSeed = 1;
-// A pass that has not seen everything after this many clicks is lost.
-constexpr int kClicksPerPass = 3000;
+// A pass is lost when this many steps in a row did nothing it had still to do (a pass takes
+// about 220 steps), or after this many in all.
+constexpr int kStepsWithoutProgress = 300;
+constexpr int kStepsPerPass = 3000;
 constexpr int kFar = 1 << 20;
 
 QString nameOf(ScreenId id) {
@@ -183,8 +185,13 @@ class Walker {
     noteVisible({});
     const int failuresBefore = failures_;
     int steps = 0;
-    for (; steps < kClicksPerPass && failures_ - failuresBefore <= 10; ++steps)
+    for (int idle = 0;
+         steps < kStepsPerPass && idle < kStepsWithoutProgress && failures_ - failuresBefore <= 10;
+         ++steps) {
+      const std::size_t before = progress();
       if (step()) return;
+      idle = progress() == before ? idle + 1 : 0;
+    }
     QStringList missing;
     for (ScreenId id : app_.screens().all())
       if (!seen_.contains(id)) missing << nameOf(id);
@@ -196,6 +203,11 @@ class Walker {
 
  private:
   // ---- One step: the candidates, the best of them, the click ----
+
+  // Grows with everything the pass has done of what it has to do.
+  std::size_t progress() const {
+    return seen_.size() + std::size_t(pressed_.size()) + replayed_.size() + leftByMiss_.size();
+  }
 
   // True when the pass is over.
   bool step() {
