@@ -11,8 +11,10 @@
 #include <functional>
 
 #include "app/application.h"
+#include "core/check.h"
 #include "core/expected.h"
 #include "core/number.h"
+#include "courses/advanced/windows.h"
 #include "courses/beginner/windows.h"
 #include "courses/intermediate/windows.h"
 
@@ -137,6 +139,37 @@ int main(int argc, char** argv) {
     replay(app, road.code);
     road.walk(app);
     ok = save(app.screens().form(screens::SetForm), folder + "/" + road.name + ".png") && ok;
+  }
+  // The advanced course's figures beside the circuit of a1235473, each as its button draws it.
+  {
+    const auto answerAll = [](Application& app, ScreenId id) {
+      const kairo::CheckSpec* check = app.checkOf(id);
+      const kairo::ExerciseState s = *kairo::solved(app.state());
+      for (const kairo::AnswerField& box : check->boxes)
+        type(app, id, box.control,
+             kairo::formatNumber(kairo::expectedField(s, box), kairo::Pattern::Zero2));
+      press(app, id, check->button);
+    };
+    using namespace kairo::screens;
+    Application app;
+    replay(app, "a1235473");
+    answerAll(app, Hardi);
+    press(app, HardiSeikai, "Command1");
+    ok = save(app.screens().form(SetForm), folder + "/SetForm-advanced-impedance.png") && ok;
+    answerAll(app, HardP);
+    press(app, HardPSeikai, "Command1");
+    ok = save(app.screens().form(SetForm), folder + "/SetForm-advanced-power.png") && ok;
+    for (int miss = 0; miss < 3; ++miss) press(app, HardAA, "cmdkaitou");
+    press(app, HardAAFuseikai3, "Command2");
+    answerAll(app, HardAA3);
+    press(app, HardAAHeiSeikai, "Command1");
+    ok = save(app.screens().form(SetForm), folder + "/SetForm-advanced-voltages.png") && ok;
+    answerAll(app, HardAA2);
+    ok = save(app.screens().form(SetForm), folder + "/SetForm-advanced-phasors.png") && ok;
+    kairo::ExerciseState s = app.state();
+    s.solvedStages = ~0u;
+    app.setState(s);
+    ok = save(app.screens().form(Tokikata), folder + "/解き方-advanced.png") && ok;
   }
   // The start screen saying why a code was refused.
   {

@@ -98,10 +98,6 @@ QString positionName(int position) {
       .arg(position <= 4 ? QStringLiteral("種類") : QStringLiteral("値"));
 }
 
-QString refusal(int position, const QString& allowed) {
-  return positionName(position) + QStringLiteral("は ") + allowed + QStringLiteral(" です。");
-}
-
 const QString kSteps = QStringLiteral("1〜9 か a");
 const QString kKinds = QStringLiteral("1〜3");
 
@@ -112,9 +108,9 @@ const QString kKinds = QStringLiteral("1〜3");
 std::optional<QString> meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
   for (const int position : {1, 5, 6, 7}) {
     const std::optional<char32_t> c = code.at(position);
-    if (c && !isDigit(*c) && !isTenth(c)) return refusal(position, kSteps);
+    if (c && !isDigit(*c) && !isTenth(c)) return codePositionRefusal(position, kSteps);
   }
-  if (code.at(1) == U'0') return refusal(1, kSteps);
+  if (code.at(1) == U'0') return codePositionRefusal(1, kSteps);
   bool resistor = false;
   for (const ReplayStep& step : steps) {
     const auto* e = std::get_if<ElementStep>(&step);
@@ -130,7 +126,7 @@ std::optional<QString> meaningless(const Code& code, const std::vector<ReplaySte
   if (resistor || code.length() >= kCodeLength) {
     for (int element = 1; element <= 3; ++element) {
       const std::optional<char32_t> c = code.kindChar(element);
-      if (c && !isDigit(*c)) return refusal(element + 1, kKinds);
+      if (c && !isDigit(*c)) return codePositionRefusal(element + 1, kKinds);
     }
   }
   return std::nullopt;
@@ -159,6 +155,10 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseStat
   if (!reason) return plan;
   if (why) *why = *reason;
   return std::nullopt;
+}
+
+QString codePositionRefusal(int position, QStringView allowed) {
+  return positionName(position) + QStringLiteral("は ") + allowed.toString() + QStringLiteral(" です。");
 }
 
 QList<char32_t> foldedCode(QStringView text) {

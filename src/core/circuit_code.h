@@ -69,6 +69,10 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView code, const ExerciseStat
 QString encodeCircuitCode(int voltageStep, const std::array<int, 3>& kinds,
                           const std::array<int, 3>& steps, QChar classChar = QChar());
 
+// The sentence that tells the student what position `position` of a code may hold ("2文字目（素子1
+// の種類）は 1〜3 です。").
+QString codePositionRefusal(int position, QStringView allowed);
+
 // The code as the code box reads it: full-width forms as ASCII, "あ" as "a", one entry per
 // character.
 QList<char32_t> foldedCode(QStringView code);

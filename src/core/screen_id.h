@@ -6,7 +6,7 @@
 
 namespace kairo {
 
-// A window, by its object name ("EasyR並", "説明"). The default value names no window.
+// A window, by its object name ("StartF", "説明"). The default value names no window.
 struct ScreenId {
   const char* utf8 = nullptr;
 

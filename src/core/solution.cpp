@@ -142,6 +142,30 @@ QList<Shown> division(Complex numerator, Complex denominator) {
   return steps;
 }
 
+SolutionStep elementStep(const ExerciseState& s, int k, Complex z) {
+  const QString n = subscript(k);
+  const Shown x = figure(z.im);
+  const Shown value = figure(double(s.lcValue(k)));
+  switch (s.elementKind(k)) {
+    case 2:
+      return {
+          u"Z"_s + n + u"（コンデンサ C"_s + n + u" = "_s + value.text + u" uF）"_s,
+          u"Z"_s + n + u" = jX"_s + n + u"、X"_s + n + u" = −1/(ωC"_s + n + u")"_s,
+          chain(u"X"_s + n, {u"−1 / (10⁴ × "_s + value + u" × 10⁻⁶)"_s}),
+          chain(u"X"_s + n, {x + u" Ω"_s}) + u"、"_s + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+    case 3:
+      return {
+          u"Z"_s + n + u"（コイル L"_s + n + u" = "_s + value.text + u" mH）"_s,
+          u"Z"_s + n + u" = jX"_s + n + u"、X"_s + n + u" = ωL"_s + n,
+          chain(u"X"_s + n, {u"10⁴ × "_s + value + u" × 10⁻³"_s}),
+          chain(u"X"_s + n, {x + u" Ω"_s}) + u"、"_s + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+    default:
+      return {u"Z"_s + n + u"（抵抗 R"_s + n + u" = "_s + figure(z.re).text + u" Ω）"_s,
+              u"Z"_s + n + u" = R"_s + n, chain(u"Z"_s + n, {figure(z.re)}),
+              chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+  }
+}
+
 }  // namespace worked
 
 namespace {

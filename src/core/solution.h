@@ -96,5 +96,9 @@ FinalAnswer finalAnswer(Complex value, bool complex);
 // "Z ≒ 50 − j38.89 Ω（実部 50、虚部 −38.89）", or "R = 70 Ω", from the answer's own texts.
 QString finalLine(const QString& lhs, const FinalAnswer& answer, const QString& unit);
 
+// Element k of an alternating-current circuit: its reactance from its capacitance or inductance
+// at ω = 10⁴ rad/s, and its impedance z.
+SolutionStep elementStep(const ExerciseState& s, int k, Complex z);
+
 }  // namespace worked
 }  // namespace kairo

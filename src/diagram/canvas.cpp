@@ -142,15 +142,20 @@ double Canvas::lineStep() const {
   return QFontMetricsF(font()).lineSpacing() * kTwipsPerPixel;
 }
 
-QTransform Canvas::viewFor(QSizeF size) {
+QTransform Canvas::viewFor(QSizeF size, const QRectF& box) {
   const double width = size.width() - 2 * kMargin;
   const double height = size.height() - kControlBand - 2 * kMargin;
-  const double scale =
-      std::max(1e-3, std::min(width / kPictureBox.width(), height / kPictureBox.height()));
-  const double left = (size.width() - kPictureBox.width() * scale) / 2;
-  return QTransform::fromTranslate(left - kPictureBox.left() * scale,
-                                   kMargin - kPictureBox.top() * scale)
+  const double scale = std::max(1e-3, std::min(width / box.width(), height / box.height()));
+  const double left = (size.width() - box.width() * scale) / 2;
+  return QTransform::fromTranslate(left - box.left() * scale, kMargin - box.top() * scale)
       .scale(scale, scale);
+}
+
+void Canvas::setPictureBox(const QRectF& box) {
+  if (box == box_) return;
+  box_ = box;
+  invalidate(true);
+  update();
 }
 
 QFont Canvas::textFont() const {
@@ -160,7 +165,7 @@ QFont Canvas::textFont() const {
 }
 
 const std::vector<QRectF>& Canvas::placedTexts() const {
-  if (!placer_) placer_ = std::make_unique<TextPlacer>(textFont(), view().m11(), kPictureBox);
+  if (!placer_) placer_ = std::make_unique<TextPlacer>(textFont(), view().m11(), box_);
   if (!placed_) placed_ = placer_->place(items_);
   return *placed_;
 }

@@ -96,8 +96,11 @@ class Canvas : public QWidget {
 
   // Twips to widget pixels for a canvas of `size`: one scale on both axes, the picture box as
   // large as fits between the margins and above the control band, centred across, at the top.
-  static QTransform viewFor(QSizeF size);
-  QTransform view() const { return viewFor(size()); }
+  static QTransform viewFor(QSizeF size, const QRectF& box = kPictureBox);
+  QTransform view() const { return viewFor(size(), box_); }
+  // The box the view fits: kPictureBox unless a course draws more than the circuit and its reviews.
+  void setPictureBox(const QRectF& box);
+  const QRectF& pictureBox() const { return box_; }
   // The font the texts are painted in at the current size: the canvas font at kTextEm.
   QFont textFont() const;
   // Where each printed text stands (twips), in print order as printedTexts(): at its point, or
@@ -123,6 +126,7 @@ class Canvas : public QWidget {
   QPointF current_;
   mutable std::unique_ptr<TextPlacer> placer_;
   mutable std::optional<std::vector<QRectF>> placed_;
+  QRectF box_ = kPictureBox;
 };
 
 }  // namespace kairo

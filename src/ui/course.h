@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QStringView>
 #include <QWidget>
@@ -9,10 +10,10 @@
 #include "core/check.h"
 #include "core/circuit_code.h"
 #include "core/solution.h"
+#include "diagram/canvas.h"
 
 namespace kairo {
 
-class Canvas;
 class Session;
 
 // A picture a button puts on the drawing screen.
@@ -53,7 +54,7 @@ constexpr RouteStep draw(Drawing drawing) {
 }
 }  // namespace route
 
-// What a button of a course window does.
+// What a button of a course window does; with no button, what the window does as it opens.
 struct Route {
   ScreenId window;
   const char* button;
@@ -87,6 +88,9 @@ struct CourseDefinition {
   QList<SolutionStage> (*solution)(const ExerciseState& state) = nullptr;
   // Whether the source is drawn as a direct-current source.
   bool directCurrent = false;
+  // What the drawing screen fits to its size: the circuit, its reviews and whatever else the
+  // course draws (twips).
+  QRectF pictureBox = Canvas::kPictureBox;
 
   const CheckSpec* checkOf(ScreenId id) const {
     for (const CheckSpec& check : checks)

@@ -76,6 +76,38 @@ constexpr ResultForm selectionForm(ScreenId id, Rect window, Rect label1, Rect c
           .second = command2};
 }
 
+// The shapes of the alternating-current courses' result windows, placed at `left`, `top`: a
+// correct window with "NEXT", an incorrect one whose "戻る" goes `back`, a selection window with
+// "もう一度やり直す" on the left edge and "どこで間違ったか調べる" against the right edge, and a
+// pass window with its line above "END".
+constexpr ResultForm nextForm(ScreenId id, int left, int top) {
+  return correctForm(id, {left, top, 4680, 3192}, {600, 360, 3735, 1095}, {1560, 2160, 1215, 735},
+                     "NEXT");
+}
+constexpr ResultForm backForm(ScreenId id, int left, int top, int height, ScreenId back) {
+  return incorrectForm(id, {left, top, 4680, height}, {480, 360, 3855, 1215},
+                       {360, 1680, 4095, 375}, {1680, 2400, 1215, 735}, back);
+}
+constexpr ResultForm choiceForm(ScreenId id, int left, int top, int width, int height) {
+  constexpr int kReviewWidth = 2535;
+  return selectionForm(id, {left, top, width, height}, {480, 240, 3855, 1215}, {0, 2160, 2415, 855},
+                       {width - kReviewWidth, 2160, kReviewWidth, 855});
+}
+constexpr ResultForm passForm(ScreenId id, int left, int top, const char* pass) {
+  return {.id = id,
+          .kind = ResultKind::Correct,
+          .left = left,
+          .top = top,
+          .width = 4680,
+          .height = 3204,
+          .label1 = {480, 240, 2652, 732},
+          .command1 = {1680, 2160, 1215, 735},
+          .second = {120, 1200, 4092, 852},
+          .face = "END",
+          .pass = pass,
+          .passFont = {Face::Gothic, 28.2, true}};
+}
+
 // Builds the window hidden. An incorrect screen's "戻る" is wired here (open the exercise, hide
 // itself, the count goes on); the other buttons are the course's to wire.
 QWidget* buildResultForm(Session& app, const ResultForm& result);

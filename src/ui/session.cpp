@@ -56,7 +56,8 @@ void Session::wire(const CourseDefinition& course, ScreenId id, QWidget* form) {
   if (id == course.firstExercise)
     onClick(form, "cmdSuuti", [this, start = course.startProblem] { start(*this); });
   for (const Route& route : course.routes)
-    if (route.window == id) onClick(form, route.button, [this, &route] { run(route.steps); });
+    if (route.window == id && route.button)
+      onClick(form, route.button, [this, &route] { run(route.steps); });
 }
 
 QString Session::text(ScreenId id, const QString& control) {
@@ -100,6 +101,9 @@ Canvas& Session::canvas() {
 void Session::open(ScreenId id) {
   screens_.open(id);
   if (checkOf(id)) setMissLabel(id, state_.missCount);
+  if (const CourseDefinition* course = courseOf(id))
+    for (const Route& route : course->routes)
+      if (route.window == id && !route.button) run(route.steps);
 }
 
 void Session::setState(ExerciseState state) {
@@ -115,13 +119,19 @@ void Session::lockSolution() {
 }
 
 void Session::startCourse(const CourseDefinition& course) {
+  canvas().setPictureBox(course.pictureBox);
   run(course.start);
+  // Nothing an earlier problem left in the course's windows waits behind them.
+  for (const CheckSpec& check : course.checks)
+    if (screens_.isCreated(check.screen) && !screens_.isVisible(check.screen))
+      resetExercise(*this, check);
   showCircuitCode(*this, {});
   lockSolution();
 }
 
 void Session::beginProblem(const CourseDefinition& course) {
   course_ = &course;
+  canvas().setPictureBox(course.pictureBox);
   lockSolution();
   // Windows never created show nothing of any problem and stay uncreated.
   for (const CourseDefinition* each : courses_) {

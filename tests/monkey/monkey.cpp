@@ -17,6 +17,7 @@
 #include <charconv>
 #include <cmath>
 #include <complex>
+#include <numbers>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -68,6 +69,7 @@ struct Settings {
 // when they exist).
 struct Answers {
   std::optional<Cx> total, parallel, current[3];
+  double volts = 0;
 };
 
 constexpr double kNoise = 1e-6;
@@ -82,6 +84,7 @@ Answers answersOf(const ExerciseState& s) {
   a.parallel = z2 * z3 / sum;
   a.total = z1 + *a.parallel;
   if (std::abs(*a.total) < kNoise) return a;
+  a.volts = s.voltageE;
   const Cx i1 = Cx(s.voltageE) / *a.total;
   a.current[0] = i1;
   a.current[1] = i1 * z3 / sum;
@@ -90,7 +93,34 @@ Answers answersOf(const ExerciseState& s) {
 }
 
 // The expected number behind an answer box of a window, by the box's name.
+// The advanced course's quantities of the same circuit: polar forms (degrees), powers, V23.
+std::optional<double> advancedFor(const QString& box, const Answers& a) {
+  const auto degrees = [](Cx c) { return std::arg(c) * 180.0 / std::numbers::pi; };
+  if (!a.total || !a.current[0]) return std::nullopt;
+  const Cx z = *a.total, i1 = *a.current[0];
+  const double p = std::norm(i1) * z.real(), s = a.volts * std::abs(i1);
+  const std::pair<const char*, double> values[] = {
+      {"txtZ", std::abs(z)},
+      {"txtTheta", degrees(z)},
+      {"txtP", p},
+      {"txtQ", std::norm(i1) * z.imag()},
+      {"txtS", s},
+      {"txtPF", s > 0 ? 100 * p / s : 0},
+      {"txtI", std::abs(i1)},
+      {"txtV", std::abs(i1 * *a.parallel)},
+      {"txtThV", degrees(i1 * *a.parallel)},
+  };
+  for (const auto& [name, value] : values)
+    if (box == QLatin1String(name)) return value;
+  for (int k = 1; k <= 3; ++k) {
+    if (box == QStringLiteral("txtI%1").arg(k)) return std::abs(*a.current[k - 1]);
+    if (box == QStringLiteral("txtTh%1").arg(k)) return degrees(*a.current[k - 1]);
+  }
+  return std::nullopt;
+}
+
 std::optional<double> expectedFor(ScreenId screen, const QString& box, const Answers& a) {
+  if (const std::optional<double> advanced = advancedFor(box, a)) return advanced;
   const bool parallel = screen == screens::EasyRHei || screen == screens::NormaliHei;
   const std::optional<Cx>& z = parallel ? a.parallel : a.total;
   if (box == QLatin1String("txtZR") || box == QLatin1String("txtrr"))
@@ -219,6 +249,11 @@ const QStringList& oddCodes() {
                      QStringLiteral("1e999"),
                      QStringLiteral("😀😀😀😀😀😀😀😀"),
                      QStringLiteral("３２１３ａ４５１"),
+                     // The advanced course's class on codes it refuses, and on one it takes.
+                     QStringLiteral("a1115563"),
+                     QStringLiteral("512341a3"),
+                     QStringLiteral("a12354733"),
+                     QStringLiteral("あ1235473"),
                      QStringLiteral("3213A451"),
                      QStringLiteral("3213a4\u00001"),
                      QStringLiteral(" 3213a451"),
@@ -514,7 +549,7 @@ class Walker {
     static const char kSteps[] = "123456789a";
     QString code;
     code += QLatin1Char(kSteps[below(10)]);
-    const bool beginner = chance(40);
+    const bool beginner = chance(30);
     bool allResistors = true;
     for (int k = 0; k < 3; ++k) {
       const int kind = beginner ? 1 : 1 + int(below(3));
@@ -522,7 +557,8 @@ class Walker {
       code += QChar(u'0' + kind);
     }
     for (int k = 0; k < 3; ++k) code += QLatin1Char(kSteps[below(10)]);
-    code += allResistors ? QLatin1Char('1') : QLatin1Char('2');
+    // The advanced course's class where a capacitor or coil is in it, a third of the time.
+    code += allResistors ? QLatin1Char('1') : chance(35) ? QLatin1Char('3') : QLatin1Char('2');
     return code;
   }
 

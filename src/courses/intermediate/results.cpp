@@ -9,52 +9,23 @@ namespace {
 using namespace screens;
 using namespace route;
 
-constexpr int kCorrectWidth = 4680;
-
-// The text places these windows; inside, they share the beginner course's layout.
-constexpr ResultForm correct(ScreenId id, int left, int top) {
-  return correctForm(id, {left, top, kCorrectWidth, 3192}, {600, 360, 3735, 1095},
-                     {1560, 2160, 1215, 735}, "NEXT");
-}
-
-constexpr ResultForm incorrect(ScreenId id, int left, int top, int height, ScreenId back) {
-  return incorrectForm(id, {left, top, 4680, height}, {480, 360, 3855, 1215},
-                       {360, 1680, 4095, 375}, {1680, 2400, 1215, 735}, back);
-}
-
-// "もう一度やり直す" on the left edge, "どこで間違ったか調べる" against the right edge.
-constexpr ResultForm selection(ScreenId id, int left, int top, int width, int height) {
-  constexpr int kReviewWidth = 2535;
-  return selectionForm(id, {left, top, width, height}, {480, 240, 3855, 1215}, {0, 2160, 2415, 855},
-                       {width - kReviewWidth, 2160, kReviewWidth, 855});
-}
-
+// The text places these windows; inside, they share the shapes of the alternating-current
+// courses.
 constexpr ResultForm kResults[] = {
-    correct(NormaliSeikai, 2664, 5100),
-    correct(NormaliHeiSeikai, 2544, 5220),
-    correct(NormalAAHeiSeikai, 2820, 5016),
-    {.id = NormalAASeikai,
-     .kind = ResultKind::Correct,
-     .left = 2820,
-     .top = 4812,
-     .width = kCorrectWidth,
-     .height = 3204,
-     .label1 = {480, 240, 2652, 732},
-     .command1 = {1680, 2160, 1215, 735},
-     .second = {120, 1200, 4092, 852},
-     .face = "END",
-     .pass = "中級合格です！",
-     .passFont = {Face::Gothic, 28.2, true}},
-    incorrect(NormaliFuseikai1, 5808, 432, 3192, Normali),
-    incorrect(Normali2Fuseikai1, 5808, 384, 3192, Normali2),
-    incorrect(NormaliHeiFuseikai1, 5760, 468, 3192, NormaliHei),
-    incorrect(NormalAAFuseikai1, 5676, 516, 3192, NormalAA),
-    incorrect(NormalAA2Fuseikai1, 5760, 552, 3204, NormalAA2),
-    incorrect(NormalAA3Fuseikai1, 5640, 636, 3192, NormalAA3),
-    incorrect(NormalAAHeiFuseikai1, 5724, 468, 3192, NormalAAHei),
-    selection(NormaliFuseikai2, 2496, 5100, 5052, 3192),
-    selection(NormalAAFuseikai2, 2700, 5016, 5004, 3204),
-    selection(NormalAAFuseikai3, 2664, 4896, 4956, 3192),
+    nextForm(NormaliSeikai, 2664, 5100),
+    nextForm(NormaliHeiSeikai, 2544, 5220),
+    nextForm(NormalAAHeiSeikai, 2820, 5016),
+    passForm(NormalAASeikai, 2820, 4812, "中級合格です！"),
+    backForm(NormaliFuseikai1, 5808, 432, 3192, Normali),
+    backForm(Normali2Fuseikai1, 5808, 384, 3192, Normali2),
+    backForm(NormaliHeiFuseikai1, 5760, 468, 3192, NormaliHei),
+    backForm(NormalAAFuseikai1, 5676, 516, 3192, NormalAA),
+    backForm(NormalAA2Fuseikai1, 5760, 552, 3204, NormalAA2),
+    backForm(NormalAA3Fuseikai1, 5640, 636, 3192, NormalAA3),
+    backForm(NormalAAHeiFuseikai1, 5724, 468, 3192, NormalAAHei),
+    choiceForm(NormaliFuseikai2, 2496, 5100, 5052, 3192),
+    choiceForm(NormalAAFuseikai2, 2700, 5016, 5004, 3204),
+    choiceForm(NormalAAFuseikai3, 2664, 4896, 4956, 3192),
 };
 
 // ---- Buttons ----
