@@ -46,7 +46,7 @@ namespace bench = kairo::bench;
 // Fixed, so that every run takes the same decisions on the same problems (--seed tries others).
 constexpr std::uint32_t kSeed = 1;
 // A pass is lost when this many steps in a row did nothing it had still to do (a pass takes
-// about 220 steps), or after this many in all.
+// a few hundred steps), or after this many in all.
 constexpr int kStepsWithoutProgress = 300;
 constexpr int kStepsPerPass = 3000;
 constexpr int kFar = 1 << 20;
