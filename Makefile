@@ -71,7 +71,7 @@ screenshots: build
 
 # Start-up, click-latency and memory benchmarks of a Release build in build-bench/, against a bare
 # Qt window, printed as one table (README, "Performance"). BENCH_RUNS starts of each program,
-# BENCH_PASSES scripted passes through both courses.
+# BENCH_PASSES passes of the click walker through every window.
 BENCH_RUNS   ?= 40
 BENCH_PASSES ?= 20
 bench: deps

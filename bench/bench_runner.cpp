@@ -6,7 +6,8 @@
 // Start-up: startup_probe and bare_window, alternately, N times each (default 40); each reports
 // the monotonic time of its first finished paint, against the time just before it was started.
 // Memory: peak resident memory of the program with every window opened once, against the bare
-// window (median of 5). Clicks: bench_clicks with N passes through both courses (default 20).
+// window (median of 5). Clicks: bench_clicks with N passes of its walker through every window
+// (default 20). Exits non-zero when a probe did not finish or the walker failed.
 #include <QCoreApplication>
 #include <QFile>
 #include <QMap>
@@ -47,6 +48,7 @@ void progress(const QString& text) {
 struct Run {
   QByteArray output;
   qint64 startedNs = 0;
+  int exitCode = 0;
 };
 
 std::optional<Run> run(const char* name, const QStringList& args, int timeoutMs) {
@@ -63,6 +65,7 @@ std::optional<Run> run(const char* name, const QStringList& args, int timeoutMs)
     return std::nullopt;
   }
   result.output = process.readAllStandardOutput();
+  result.exitCode = process.exitCode();
   const QByteArray errors = process.readAllStandardError().trimmed();
   if (!errors.isEmpty()) progress(QString::fromUtf8(name + QByteArray(": ") + errors));
   if (process.exitCode() != 0)
@@ -244,11 +247,13 @@ int main(int argc, char** argv) {
   }
 
   // ---- Clicks ----
-  progress(QStringLiteral("clicks: %1 passes through both courses").arg(passes));
+  progress(QStringLiteral("clicks: %1 passes through every window").arg(passes));
   const auto clicks =
       run("bench_clicks",
           {QStringLiteral("--passes"), QString::number(passes), QStringLiteral("--tsv")}, 1800000);
-  if (!clicks) complete = false;
+  // A walk that missed a window, or whose clicks did not do what the courses say, measured
+  // something else.
+  if (!clicks || clicks->exitCode != 0) complete = false;
   QStringList slowest;
   if (clicks) {
     for (const QByteArray& raw : clicks->output.split('\n')) {
@@ -263,13 +268,14 @@ int main(int argc, char** argv) {
       } else if (key == QStringLiteral("slow")) {
         slowest << QStringLiteral("%1 ms %2 (%3)").arg(f.value(1), f.value(2), f.value(3));
       } else if (key == QStringLiteral("screens_seen")) {
-        notes << QStringLiteral("windows reached by the click script: %1 of %2%3")
+        notes << QStringLiteral("windows reached by the click walker: %1 of %2%3")
                      .arg(f.value(1), f.value(2),
                           f.value(3).isEmpty() ? QString() : " (missing: " + f.value(3) + ')');
       } else if (key == QStringLiteral("unpainted")) {
         notes << QStringLiteral("clicks after which a changed window did not paint: ") + f.value(1);
       } else if (key == QStringLiteral("failures")) {
-        notes << QStringLiteral("clicks that went off the scripted road: ") + f.value(1);
+        notes << QStringLiteral("clicks that did not open what the courses say they open: ") +
+                     f.value(1);
       }
     }
   }

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "app/application.h"
-#include "courses/beginner/windows.h"
 #include "support.h"
 
 namespace {
@@ -23,9 +22,11 @@ void press(kairo::Application& app, ScreenId id, const char* button) {
 
 void openEveryWindow(kairo::Application& app, bool listMappings) {
   bench::EventCounter counter;
-  // A problem on the drawing screen, so its canvas holds a circuit like in use.
-  press(app, screens::StartF, "Command3");
-  press(app, screens::EasyR1, "cmdSuuti");
+  // A problem of the first course on the drawing screen, so its canvas holds a circuit like in
+  // use.
+  const kairo::CourseDefinition& course = *app.courses().front();
+  press(app, screens::StartF, course.startButton);
+  press(app, course.firstExercise, "cmdSuuti");
   bench::settle(counter);
   // Each window opened and painted once, then put away again as the courses do; the start and
   // drawing screens stay up.
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(KAIRO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("kairo-drill"));
   QApplication qtApp(argc, argv);
+  bench::quietOffscreenNotes();
   const qint64 qtNs = bench::monotonicNs();
   const QStringList args = QApplication::arguments();
   const bool allWindows = args.contains(QStringLiteral("--all-windows"));

@@ -37,6 +37,12 @@ class FirstPaintFilter : public QObject {
   std::function<void()> then_;
 };
 
+QtMessageHandler qtHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (!message.contains(QLatin1String("propagateSizeHints"))) qtHandler(type, context, message);
+}
+
 }  // namespace
 
 qint64 monotonicNs() {
@@ -135,6 +141,10 @@ int settle(const EventCounter& counter) {
 
 void afterFirstPaint(QWidget* window, std::function<void()> then) {
   new FirstPaintFilter(window, std::move(then));
+}
+
+void quietOffscreenNotes() {
+  qtHandler = qInstallMessageHandler(quietHandler);
 }
 
 void report(std::initializer_list<std::pair<const char*, qint64>> values) {

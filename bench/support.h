@@ -67,6 +67,10 @@ int settle(const EventCounter& counter);
 // behind the paint, so the whole window has been drawn and flushed when it runs).
 void afterFirstPaint(QWidget* window, std::function<void()> then);
 
+// Drops the offscreen platform's note that it keeps no size hints, which it prints for every
+// window with a layout: it says nothing of the program, and the runner shows a probe's stderr.
+void quietOffscreenNotes();
+
 // Prints "key=value" pairs on one line of standard output: a probe's report to the runner.
 void report(std::initializer_list<std::pair<const char*, qint64>> values);
 
