@@ -1,4 +1,4 @@
-// What the advanced course draws: the circuit again with one figure beside it.
+// What the advanced course draws: the circuit again with one figure below it.
 #include "core/expected.h"
 #include "courses/advanced/advanced.h"
 #include "courses/advanced/figures.h"
