@@ -46,7 +46,8 @@ constexpr Columns kAnswerColumns{120, 600, 1320, 1560, 2400, 2520};
 class Table {
  public:
   Table& add(std::initializer_list<ControlRow> rows) {
-    rows_.insert(rows_.end(), rows);
+    // One row at a time: GCC 12 misreads a range insert from a short list as an overflow.
+    for (const ControlRow& row : rows) rows_.push_back(row);
     return *this;
   }
   Table& row(const RowNames& n, const RowShape& s, Columns x, int y, const char* frame) {
