@@ -40,8 +40,4 @@ inline constexpr ScreenId Tokikata{"解き方"};  // the worked solution
 inline constexpr ScreenId kProgramScreens[] = {screens::StartF, screens::Setsumei, screens::SetForm,
                                                screens::Tokikata};
 
-inline QString screenName(ScreenId id) {
-  return id.name();
-}
-
 }  // namespace kairo

@@ -60,10 +60,6 @@ void ScreenRegistry::hide(ScreenId id) {
   form(id)->hide();
 }
 
-void ScreenRegistry::hide(std::initializer_list<ScreenId> ids) {
-  for (ScreenId id : ids) hide(id);
-}
-
 void ScreenRegistry::hideAll() {
   for (const auto& slot : forms_)
     if (slot) slot->hide();

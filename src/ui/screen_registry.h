@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -36,7 +35,6 @@ class ScreenRegistry {
   void open(ScreenId id);
   // Hide (creating the window hidden if it does not exist, as any reference does).
   void hide(ScreenId id);
-  void hide(std::initializer_list<ScreenId> ids);
   // Hide every window that exists.
   void hideAll();
   // Number of windows visible right now.

@@ -43,7 +43,6 @@ class Session : public QObject {
   // Opens a window; an exercise window then shows the current miss count.
   void open(ScreenId id);
   void hide(ScreenId id) { screens_.hide(id); }
-  void hide(std::initializer_list<ScreenId> ids) { screens_.hide(ids); }
   // Text of a label, text box, button or frame caption of a window (creating it hidden).
   QString text(ScreenId id, const QString& control);
   void setText(ScreenId id, const QString& control, const QString& text);
