@@ -1,6 +1,7 @@
 // The record's file under trouble: killed writers, two writers, files that are not a record,
 // places it cannot write to, a file from a newer program.
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -82,6 +83,24 @@ class RecordFile : public QObject {
       else if (outcome != "helped")
         QVERIFY2(outcome == "abandoned" && lastCodes.contains(code), qPrintable(code));
     }
+  }
+
+  void checkCostsTheClickNoWrite() {
+    QTemporaryDir dir;
+    auto record = Record::open(dir.path());
+    record->beginProblem(QStringLiteral("easy"), QStringLiteral("FAST0001"));
+    std::vector<qint64> nanoseconds;
+    for (int i = 0; i < 500; ++i) {
+      QElapsedTimer timer;
+      timer.start();
+      record->check(QStringLiteral("w1"), i % 2);
+      nanoseconds.push_back(timer.nsecsElapsed());
+    }
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    QVERIFY2(nanoseconds[nanoseconds.size() * 99 / 100] < 1000000,
+             qPrintable(QString::number(nanoseconds[nanoseconds.size() * 99 / 100])));
+    record->flush();
+    QCOMPARE(scalar(dir.path(), "SELECT misses FROM problems").toInt(), 250);
   }
 
   void twoWritersAtOnceLoseNothing() {
