@@ -21,8 +21,10 @@ namespace {
 constexpr qint64 kApplicationId = 0x4B44524C;  // "KDRL"
 constexpr int kSchemaVersion = 1;
 
+// Local time with its offset written out, whatever time spec the clock gave.
 QString stamp(const QDateTime& t) {
-  return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
+  const QDateTime local = t.toLocalTime();
+  return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 QString outcomeKey(Record::Outcome outcome) {

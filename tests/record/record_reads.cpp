@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "record/record.h"
+#include "record/writer.h"
 #include "support/test_main.h"
 
 using kairo::Record;
@@ -91,6 +92,9 @@ class RecordReads : public QObject {
     QVERIFY(csv.contains("\r\n2026-12-10 23:59:30,easy,AAAA0001,helped,1,130.0\r\n"));
     QVERIFY(csv.contains(",easy,\"a,\"\"b\"\"\nc\",passed,0,70.0\r\n"));
     QCOMPARE(csv.count("\r\n"), 8);  // the header and seven problems
+    kairo::RecordConnection db(QStringLiteral("QSQLITE"), record_->path(), true);
+    QCOMPARE(db.value(QStringLiteral("SELECT started_at FROM problems WHERE id = 1")).toString(),
+             QStringLiteral("2026-12-10T23:59:30+09:00"));
   }
 };
 
