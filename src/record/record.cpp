@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "record/writer.h"
 
@@ -166,6 +167,15 @@ std::unique_ptr<Record> Record::open(const QString& folder, const Options& optio
 #endif
   QString error;
   Prepared prepared = prepare(options.driver, r.path_, alone, stamp(r.clock_()), &error);
+  // Another program creating or switching the file to its journal mode holds locks SQLite does
+  // not wait for: try again for a few seconds before the record goes off.
+  for (int retry = 0;
+       prepared == Prepared::Failed && error.contains(QLatin1String("locked")) && retry < 50;
+       ++retry) {
+    QThread::msleep(100);
+    error.clear();
+    prepared = prepare(options.driver, r.path_, alone, stamp(r.clock_()), &error);
+  }
   if (prepared == Prepared::Broken) {
     if (!setAside(r.path_, r.clock_())) {
       prepared = Prepared::Failed;
