@@ -22,7 +22,7 @@ namespace {
 constexpr qint64 kApplicationId = 0x4B44524C;  // "KDRL"
 constexpr int kSchemaVersion = 1;
 
-// Local time with its offset written out, whatever time spec the clock gave.
+// Local time with its offset written out, whichever zone the clock gave its time in.
 QString stamp(const QDateTime& t) {
   const QDateTime local = t.toLocalTime();
   return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
