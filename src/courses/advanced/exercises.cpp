@@ -76,18 +76,12 @@ constexpr CheckSpec first(ScreenId screen, std::span<const AnswerField> boxes, S
 constexpr CheckSpec followUp(ScreenId screen, std::span<const AnswerField> boxes,
                              std::span<const AnswerField> labels, ScreenId correct,
                              ScreenId incorrect, int stage) {
-  return {.screen = screen,
-          .computation = Computation::Currents,
-          .pattern = Pattern::Zero2,
-          .boxes = boxes,
-          .correct = correct,
-          .incorrect = incorrect,
-          .followUp = true,
-          .hasVerdict = true,
-          .answers = labels,
-          .answerOnCorrect = true,
-          .end = HardEND,
-          .unlocks = stage};
+  CheckSpec check = first(screen, boxes, correct, incorrect, {}, stage);
+  check.followUp = true;
+  check.answers = labels;
+  check.answerOnCorrect = true;
+  check.end = HardEND;
+  return check;
 }
 
 constexpr CheckSpec kChecks[] = {
