@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 
@@ -17,6 +18,7 @@
 #include "courses/advanced/windows.h"
 #include "courses/beginner/windows.h"
 #include "courses/intermediate/windows.h"
+#include "record/record.h"
 
 namespace {
 
@@ -95,6 +97,55 @@ void toReview(Application& app, bool beginner, bool impedance, bool firstCurrent
   press(app, selection, "Command2");
 }
 
+// A month of made-up history, one to six problems a day with the usual mix of outcomes, written
+// through the record as the program writes it: a fixture, never the student's own file.
+std::unique_ptr<kairo::Record> monthOfHistory(const QString& folder) {
+  struct Course {
+    const char* key;
+    const char* codes[3];
+    const char* windows[3];
+  };
+  const Course courses[] = {
+      {"easy", {"51115361", "31111271", "a1116371"}, {"EasyR1", "EasyA", "EasyA2"}},
+      {"normal", {"a1235472", "52321832", "71313452"}, {"Normali", "NormalAA", "Normali2"}},
+      {"hard", {"a1235473", "a3124353", "51234a53"}, {"Hardi", "HardP", "HardAA"}},
+  };
+  QDateTime now = QDateTime(QDate::currentDate().addDays(-29), QTime(16, 0));
+  kairo::Record::Options options;
+  options.clock = [&now] { return now; };
+  std::unique_ptr<kairo::Record> record = kairo::Record::open(folder, options);
+  unsigned seed = 12345;
+  const auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (int day = 0; day < 30; ++day) {
+    now = QDateTime(QDate::currentDate().addDays(day - 29), QTime(16, 0));
+    const unsigned problems = day % 7 == 3 ? 0 : 1 + next(6);
+    for (unsigned k = 0; k < problems; ++k) {
+      // Later in the month the harder courses, and fewer misses.
+      const Course& c = courses[std::min(2u, unsigned(day / 10) + next(2))];
+      record->beginProblem(QString::fromLatin1(c.key), QString::fromLatin1(c.codes[next(3)]));
+      const unsigned misses = next(day < 15 ? 6 : 4);
+      for (unsigned m = 0; m <= misses; ++m) {
+        now = now.addSecs(40);
+        record->check(QString::fromLatin1(c.windows[next(3)]), m == misses && misses < 4);
+      }
+      now = now.addSecs(60);
+      using Outcome = kairo::Record::Outcome;
+      record->endProblem(misses == 0   ? Outcome::Passed
+                         : misses < 3  ? Outcome::Helped
+                         : misses == 3 ? Outcome::Abandoned
+                                       : Outcome::Failed);
+    }
+  }
+  record->flush();
+  // The window reads the record with today's clock.
+  options.clock = nullptr;
+  record.reset();
+  return kairo::Record::open(folder);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,6 +221,14 @@ int main(int argc, char** argv) {
     s.solvedStages = ~0u;
     app.setState(s);
     ok = save(app.screens().form(Tokikata), folder + "/解き方-advanced.png") && ok;
+  }
+  // The learning record after a month.
+  {
+    QTemporaryDir history;
+    Application app(monthOfHistory(history.path()));
+    app.start();
+    press(app, screens::StartF, "cmdRecord");
+    ok = save(app.screens().form(screens::Kiroku), folder + "/記録-month.png") && ok;
   }
   // The start screen saying why a code was refused.
   {

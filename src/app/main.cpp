@@ -2,9 +2,11 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/application.h"
+#include "record/record.h"
 
 namespace {
 
@@ -13,8 +15,11 @@ void printLine(std::FILE* stream, const QString& line) {
 }
 
 QString usageLine() {
-  return QStringLiteral("Usage: %1 [--help | --version]  (electric-circuit calculation drill)")
-      .arg(QCoreApplication::applicationName());
+  return QStringLiteral(
+             "Usage: %1 [--help | --version | --no-record]  (electric-circuit calculation drill)\n"
+             "  --no-record  keep no learning record (it is kept in %2/record.sqlite\n"
+             "               and never leaves this computer)")
+      .arg(QCoreApplication::applicationName(), QStringLiteral("$XDG_DATA_HOME/kairo-drill"));
 }
 
 }  // namespace
@@ -33,7 +38,8 @@ int main(int argc, char** argv) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-  parser.addOptions({help, version});
+  const QCommandLineOption noRecord(QStringLiteral("no-record"));
+  parser.addOptions({help, version, noRecord});
   parser.parse(rawArguments);
   if (parser.isSet(help)) {
     printLine(stdout, usageLine());
@@ -47,7 +53,8 @@ int main(int argc, char** argv) {
 
   QApplication qtApp(argc, argv);
   // Whatever Qt did not take is a mistake; starting the drill anyway would hide it.
-  const QStringList rest = QApplication::arguments().mid(1);
+  QStringList rest = QApplication::arguments().mid(1);
+  const bool recording = !rest.removeAll(QStringLiteral("--no-record"));
   if (!rest.isEmpty()) {
     printLine(stderr, QStringLiteral("%1: unknown argument '%2'")
                           .arg(QCoreApplication::applicationName(), rest.first()));
@@ -60,5 +67,12 @@ int main(int argc, char** argv) {
   QObject::connect(&app, &kairo::Application::quitRequested, &qtApp, &QApplication::quit,
                    Qt::QueuedConnection);
   app.start();
+  // The record is opened once the start screen is up, so that checking the file never delays it;
+  // no problem can begin before the event loop runs.
+  QTimer::singleShot(0, &app, [&app, recording] {
+    app.setRecord(recording
+                      ? kairo::Record::open(kairo::Record::defaultFolder())
+                      : kairo::Record::off(QObject::tr("--no-record で記録を止めています。")));
+  });
   return qtApp.exec();
 }

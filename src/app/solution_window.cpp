@@ -41,6 +41,10 @@ class EscapeHides : public QObject {
 
 }  // namespace
 
+void hideOnEscape(QWidget* window) {
+  new EscapeHides(window);
+}
+
 QWidget* createSolutionWindow(Application& app) {
   auto* window = new QWidget(nullptr, Qt::Window);
   window->setObjectName(QStringLiteral("解き方"));
@@ -64,7 +68,7 @@ QWidget* createSolutionWindow(Application& app) {
   layout->addLayout(buttons);
 
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
-  new EscapeHides(window);
+  hideOnEscape(window);
   QObject::connect(&app, &Session::solutionChanged, view,
                    [&app, view] { showSolution(app, view); });
   showSolution(app, view);

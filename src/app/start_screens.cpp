@@ -24,6 +24,8 @@ constexpr ControlRow kStartControls[] = {
     // Why the code in the box was refused; empty otherwise.
     {"lblCodeError", Kind::Label, "", 3960, 4500, 3135, 375, nullptr, Tint::Red},
     {"Command6", Kind::Button, "終了", 360, 3960, 852, 492},
+    // The learning record, in the free corner above 終了.
+    {"cmdRecord", Kind::Button, "記録", 360, 3360, 852, 492},
     {"Command3", Kind::PictureButton, "EASY", 360, 4920, 1575, 1215},
     {"Command2", Kind::PictureButton, "NORMAL", 2760, 4920, 1575, 1215},
     {"Command4", Kind::PictureButton, "HARD", 5160, 4920, 1575, 1215},
@@ -44,6 +46,7 @@ QWidget* createStartF(Application& app) {
     onClick(form, course->startButton, [&app, course] { app.startCourse(*course); });
   onClick(form, "Command5", [&app] { replayCode(app); });
   onClick(form, "Command6", [&app] { app.quit(); });
+  onClick(form, "cmdRecord", [&app] { app.open(screens::Kiroku); });
   // Enter in the code box runs the code, as the button beside it does.
   auto* code = form->findChild<QLineEdit*>(QStringLiteral("passtxt"));
   auto* run = form->findChild<QAbstractButton*>(QStringLiteral("Command5"));

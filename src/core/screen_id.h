@@ -34,10 +34,11 @@ inline constexpr ScreenId StartF{"StartF"};
 inline constexpr ScreenId Setsumei{"説明"};
 inline constexpr ScreenId SetForm{"SetForm"};
 inline constexpr ScreenId Tokikata{"解き方"};  // the worked solution
+inline constexpr ScreenId Kiroku{"記録"};      // the learning record
 }  // namespace screens
 
 // The windows of the program apart from the courses.
 inline constexpr ScreenId kProgramScreens[] = {screens::StartF, screens::Setsumei, screens::SetForm,
-                                               screens::Tokikata};
+                                               screens::Tokikata, screens::Kiroku};
 
 }  // namespace kairo

@@ -241,6 +241,10 @@ void Record::beginProblem(const QString& course, const QString& code) {
   current_ = {course, code, clock_(), true, false};
 }
 
+void Record::setCode(const QString& code) {
+  if (current_.active && !current_.hasRow) current_.code = code;
+}
+
 void Record::check(const QString& window, bool correct) {
   if (!writer_ || !current_.active) return;
   RecordOp op;

@@ -69,6 +69,9 @@ class Record {
 
   // The course flow. A begin while a problem with a row is open abandons that one.
   void beginProblem(const QString& course, const QString& code);
+  // The code of the open problem, when it is known only once the problem is drawn; a problem
+  // keeps the code it had at its first check.
+  void setCode(const QString& code);
   void check(const QString& window, bool correct);
   void endProblem(Outcome outcome);  // nothing when the problem has no row
   void flush();                      // returns once every write so far is committed

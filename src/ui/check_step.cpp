@@ -10,6 +10,7 @@ void runCheck(Session& session, const CheckSpec& check) {
     typed << session.text(check.screen, QString::fromUtf8(box.control));
   std::optional<CheckOutcome> outcome = decideCheck(check, typed, session.state());
   if (!outcome) return;
+  session.noteCheck(check, *outcome);
   session.setState(std::move(outcome->state));
   for (const CheckOutcome::Effect& effect : outcome->effects) {
     if (const auto* text = std::get_if<CheckOutcome::SetText>(&effect))

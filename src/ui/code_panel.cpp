@@ -11,3 +11,14 @@ void showCircuitCode(Session& app, QStringView code) {
 }
 
 }  // namespace kairo
+
+namespace kairo {
+
+QString shownCircuitCode(Session& app) {
+  QString code;
+  for (const char* label : kCodePanelLabels)
+    code += app.text(screens::SetForm, QString::fromUtf8(label));
+  return code;
+}
+
+}  // namespace kairo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <array>
 
@@ -13,5 +14,7 @@ class Session;
 
 // Writes the code into the panel, one character per label (labels past its end are emptied).
 void showCircuitCode(Session& app, QStringView code);
+// The code the panel shows: the problem on the drawing, however it was posed.
+QString shownCircuitCode(Session& app);
 
 }  // namespace kairo

@@ -65,6 +65,7 @@ struct Route {
 // courses (courses/courses.h) and names no window or check of one course.
 struct CourseDefinition {
   const char* key;          // "easy", "normal", "hard"
+  const char* title;        // as the learning record names it: "初級", "中級", "上級"
   const char* startButton;  // its button on the start screen
   // What that button does (the code panel is emptied and the worked solution locked after it).
   std::span<const RouteStep> start;
@@ -76,6 +77,8 @@ struct CourseDefinition {
   QWidget* (*createWindow)(Session& session, ScreenId id);
   std::span<const CheckSpec> checks;
   std::span<const Route> routes;
+  // The window a check opens when the course is passed.
+  ScreenId passed;
   // Replay: the class character its codes carry. A course whose codes must carry it (`strictClass`)
   // claims every complete code with that character; the others claim by the circuit.
   QChar codeClass;

@@ -113,6 +113,27 @@ void Session::setState(ExerciseState state) {
   if (earned) emit solutionChanged();
 }
 
+void Session::endProblem(ProblemEnd end) {
+  if (!problemOpen_) return;
+  problemOpen_ = false;
+  emit problemEnded(end);
+}
+
+void Session::noteCheck(const CheckSpec& check, const CheckOutcome& outcome) {
+  emit checked(check.screen.name(), outcome.correct);
+  for (const CheckOutcome::Effect& effect : outcome.effects) {
+    if (std::holds_alternative<CheckOutcome::ReturnToStart>(effect)) {
+      endProblem(ProblemEnd::Failed);
+    } else if (const auto* open = std::get_if<CheckOutcome::Open>(&effect)) {
+      const ScreenId id = open->screen;
+      if (id == check.selection || id == check.selectionOtherwise) helped_ = true;
+      if (id == check.end) endProblem(ProblemEnd::Failed);
+      if (course_ && id == course_->passed)
+        endProblem(helped_ ? ProblemEnd::Helped : ProblemEnd::Passed);
+    }
+  }
+}
+
 void Session::lockSolution() {
   state_.solvedStages = 0;
   if (screens_.isCreated(screens::Tokikata)) screens_.hide(screens::Tokikata);
@@ -131,7 +152,11 @@ void Session::startCourse(const CourseDefinition& course) {
 }
 
 void Session::beginProblem(const CourseDefinition& course) {
+  endProblem(ProblemEnd::Abandoned);
   course_ = &course;
+  problemOpen_ = true;
+  helped_ = false;
+  emit problemBegun();
   canvas().setPictureBox(course.pictureBox);
   lockSolution();
   // Windows never created show nothing of any problem and stay uncreated.
@@ -187,6 +212,7 @@ void Session::run(std::span<const RouteStep> steps) {
 }
 
 void Session::returnToStart() {
+  endProblem(ProblemEnd::Abandoned);
   screens_.open(screens::StartF);
   for (ScreenId id : screens_.all())
     if (id != screens::StartF && screens_.isCreated(id)) screens_.hide(id);

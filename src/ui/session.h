@@ -17,6 +17,10 @@ namespace kairo {
 
 class Canvas;
 
+// How a problem ended, as the learning record keeps it: passed without a selection screen, passed
+// after a retry or review, an end screen or a fourth miss, or left unfinished.
+enum class ProblemEnd { Passed, Helped, Failed, Abandoned };
+
 // One run of the drill as the courses see it: the exercise state, the random generator, the
 // courses and the windows, with the few things every course does to them. The program's top layer
 // derives the application from it and supplies its own windows.
@@ -75,12 +79,24 @@ class Session : public QObject {
   // The state after a check: stored, and the worked solution told when a stage was earned.
   void setState(ExerciseState state);
 
+  // A check of `check` was decided: told to whoever keeps a record, with the end of the problem
+  // it brings, before any of its effects (a fourth miss returns to the start screen).
+  void noteCheck(const CheckSpec& check, const CheckOutcome& outcome);
+  // Whether a problem is under way: begun, and neither passed, failed nor left.
+  bool problemOpen() const { return problemOpen_; }
+
  signals:
   // A stage of the worked solution was earned, or a new problem locked them all.
   void solutionChanged();
+  // A problem of course() begins; checked() follows each press of its answer-check buttons, and
+  // problemEnded() its end, once.
+  void problemBegun();
+  void checked(const QString& window, bool correct);
+  void problemEnded(ProblemEnd end);
 
  private:
   QWidget* createScreen(ScreenId id);
+  void endProblem(ProblemEnd end);
   // The check, routes and "start" of a course window, connected to its buttons.
   void wire(const CourseDefinition& course, ScreenId id, QWidget* form);
 
@@ -88,6 +104,8 @@ class Session : public QObject {
   ProgramFactory programWindows_;
   const CourseDefinition* course_ = nullptr;
   ExerciseState state_;
+  bool problemOpen_ = false;
+  bool helped_ = false;  // a selection screen was shown during the problem
   Random random_;
   ScreenRegistry screens_;
 };

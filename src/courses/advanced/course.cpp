@@ -52,6 +52,7 @@ QWidget* createWindow(Session& app, ScreenId id) {
 const CourseDefinition& course() {
   static const CourseDefinition definition{
       .key = "hard",
+      .title = QT_TRANSLATE_NOOP("Kairo", "上級"),
       .startButton = "Command4",
       .start = startSteps(),
       .firstExercise = Hardi,
@@ -60,6 +61,7 @@ const CourseDefinition& course() {
       .createWindow = createWindow,
       .checks = checks(),
       .routes = routes(),
+      .passed = HardAASeikai,
       .codeClass = QChar(u'3'),
       .strictClass = true,
       .refusesCode = refusesCode,

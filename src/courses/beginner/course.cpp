@@ -36,6 +36,7 @@ bool claimsCircuit(const FinishStep& finish) {
 const CourseDefinition& course() {
   static const CourseDefinition definition{
       .key = "easy",
+      .title = QT_TRANSLATE_NOOP("Kairo", "初級"),
       .startButton = "Command3",
       .start = startSteps(),
       .firstExercise = EasyR1,
@@ -44,6 +45,7 @@ const CourseDefinition& course() {
       .createWindow = createWindow,
       .checks = checks(),
       .routes = routes(),
+      .passed = EasyASeikai,
       .codeClass = QChar(u'1'),
       .claimsCircuit = claimsCircuit,
       .solution = solutionStages,

@@ -46,6 +46,7 @@ bool claimsCircuit(const FinishStep& finish) {
 const CourseDefinition& course() {
   static const CourseDefinition definition{
       .key = "normal",
+      .title = QT_TRANSLATE_NOOP("Kairo", "中級"),
       .startButton = "Command2",
       .start = startSteps(),
       .firstExercise = Normali,
@@ -54,6 +55,7 @@ const CourseDefinition& course() {
       .createWindow = createWindow,
       .checks = checks(),
       .routes = routes(),
+      .passed = NormalAASeikai,
       .codeClass = QChar(u'2'),
       .claimsCircuit = claimsCircuit,
       .solution = solutionStages,
