@@ -19,11 +19,11 @@ namespace {
 const QColor kOutside{255, 0, 255};
 constexpr int kMargin = 5;  // logical pixels of the image left around the chart
 
-// A month ending on 12/10, with busy, quiet and empty days.
-Days month() {
+// Days ending on 12/10, with busy, quiet and empty days.
+Days month(int length = 30) {
   Days days;
-  for (int i = 0; i < 30; ++i)
-    days << Record::DayCounts{QDate(2026, 12, 10).addDays(i - 29), (i * 7) % 5, i % 3 == 0,
+  for (int i = 0; i < length; ++i)
+    days << Record::DayCounts{QDate(2026, 12, 10).addDays(i - length + 1), (i * 7) % 5, i % 3 == 0,
                               (i * 3) % 4 == 1 ? 2 : 0, i % 7 == 3};
   return days;
 }
@@ -57,27 +57,48 @@ class RecordChartTest : public QObject {
   void month_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<double>("ratio");
-    QTest::newRow("smallest") << QSize(320, 160) << 1.0;
-    QTest::newRow("smallest@2") << QSize(320, 160) << 2.0;
-    QTest::newRow("usual") << QSize(560, 220) << 1.0;
-    QTest::newRow("usual@1.5") << QSize(560, 220) << 1.5;
-    QTest::newRow("usual@2") << QSize(560, 220) << 2.0;
-    QTest::newRow("wide") << QSize(1200, 500) << 1.0;
-    QTest::newRow("largest@2") << QSize(1600, 900) << 2.0;
+    QTest::addColumn<int>("length");
+    QTest::newRow("smallest") << QSize(320, 160) << 1.0 << 30;
+    QTest::newRow("smallest@2") << QSize(320, 160) << 2.0 << 30;
+    // The oldest day labelled too, its label kept clear of the y axis's.
+    QTest::newRow("smallest, 31 days") << QSize(320, 160) << 1.0 << 31;
+    QTest::newRow("usual") << QSize(560, 220) << 1.0 << 30;
+    QTest::newRow("usual@1.5") << QSize(560, 220) << 1.5 << 30;
+    QTest::newRow("usual@2") << QSize(560, 220) << 2.0 << 30;
+    QTest::newRow("a week") << QSize(560, 220) << 1.0 << 7;
+    QTest::newRow("wide") << QSize(1200, 500) << 1.0 << 30;
+    QTest::newRow("largest@2") << QSize(1600, 900) << 2.0 << 30;
   }
   void month() {
     QFETCH(QSize, size);
     QFETCH(double, ratio);
-    const Days days = ::month();
+    QFETCH(int, length);
+    const Days days = ::month(length);
     const Render r = render(size, ratio, days);
     const RecordChart::Layout& layout = r.layout;
-    const QRect inside(QPoint(kMargin, kMargin) * ratio, size * ratio);
+    const QRectF inside(QPointF(kMargin, kMargin) * ratio, QSizeF(size) * ratio);
 
-    // Nothing, not even a glyph's edge, outside the rectangle.
+    // Nothing, not even a glyph's edge, outside the rectangle; and inside it, ink only where the
+    // layout says (the plot with its axes and ticks, the texts, the swatches), so the layout's
+    // rectangles below describe what a reader sees.
+    QList<QRectF> inked{layout.plot.adjusted(-5, -2, 0, 5)};
+    for (const QRectF& swatch : layout.swatches) inked << swatch.adjusted(-1, -1, 1, 1);
+    for (const auto* texts : {&layout.legend, &layout.yLabels, &layout.dayLabels})
+      for (const RecordChart::Text& text : *texts) inked << text.rect.adjusted(-1, -1, 1, 1);
+    const auto mayInk = [&](QPointF at) {
+      return std::any_of(inked.begin(), inked.end(),
+                         [&](const QRectF& box) { return box.contains(at); });
+    };
     for (int y = 0; y < r.image.height(); ++y)
-      for (int x = 0; x < r.image.width(); ++x)
-        if (!inside.contains(x, y) && r.image.pixelColor(x, y) != kOutside)
-          QFAIL(qPrintable(QStringLiteral("painted outside at %1,%2").arg(x).arg(y)));
+      for (int x = 0; x < r.image.width(); ++x) {
+        const QColor c = r.image.pixelColor(x, y);
+        const QRectF pixel(x, y, 1, 1);
+        // A device pixel the rectangle's edge cuts may be left or painted.
+        const bool stray = inside.contains(pixel)
+                               ? c != Qt::white && !mayInk(pixel.center() / ratio)
+                               : !inside.intersects(pixel) && c != kOutside;
+        if (stray) QFAIL(qPrintable(QStringLiteral("stray ink at %1,%2").arg(x).arg(y)));
+      }
 
     // Crisp: inside the plot only whole colours, no blend of a shape's edge with the ground.
     QList<QColor> bars;
