@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QSet>
 #include <QTest>
 
 #include "support/test_main.h"
@@ -20,7 +19,7 @@ const QColor kOutside{255, 0, 255};
 constexpr int kMargin = 5;  // logical pixels of the image left around the chart
 
 // Days ending on 12/10, with busy, quiet and empty days.
-Days month(int length = 30) {
+Days sample(int length = 30) {
   Days days;
   for (int i = 0; i < length; ++i)
     days << Record::DayCounts{QDate(2026, 12, 10).addDays(i - length + 1), (i * 7) % 5, i % 3 == 0,
@@ -43,11 +42,6 @@ Render render(QSize size, double ratio, const Days& days) {
   return r;
 }
 
-int count(const Record::DayCounts& day, Outcome outcome) {
-  const int counts[] = {day.passed, day.helped, day.failed, day.abandoned};
-  return counts[int(outcome)];
-}
-
 }  // namespace
 
 class RecordChartTest : public QObject {
@@ -64,8 +58,6 @@ class RecordChartTest : public QObject {
     QTest::newRow("smallest, 31 days") << QSize(320, 160) << 1.0 << 31;
     QTest::newRow("usual") << QSize(560, 220) << 1.0 << 30;
     QTest::newRow("usual@1.5") << QSize(560, 220) << 1.5 << 30;
-    QTest::newRow("usual@2") << QSize(560, 220) << 2.0 << 30;
-    QTest::newRow("a week") << QSize(560, 220) << 1.0 << 7;
     QTest::newRow("wide") << QSize(1200, 500) << 1.0 << 30;
     QTest::newRow("largest@2") << QSize(1600, 900) << 2.0 << 30;
   }
@@ -73,103 +65,71 @@ class RecordChartTest : public QObject {
     QFETCH(QSize, size);
     QFETCH(double, ratio);
     QFETCH(int, length);
-    const Days days = ::month(length);
+    const Days days = sample(length);
     const Render r = render(size, ratio, days);
     const RecordChart::Layout& layout = r.layout;
     const QRectF inside(QPointF(kMargin, kMargin) * ratio, QSizeF(size) * ratio);
 
-    // Nothing, not even a glyph's edge, outside the rectangle; and inside it, ink only where the
-    // layout says (the plot with its axes and ticks, the texts, the swatches), so the layout's
-    // rectangles below describe what a reader sees.
-    QList<QRectF> inked{layout.plot.adjusted(-5, -2, 0, 5)};
-    for (const QRectF& swatch : layout.swatches) inked << swatch.adjusted(-1, -1, 1, 1);
-    for (const auto* texts : {&layout.legend, &layout.yLabels, &layout.dayLabels})
-      for (const RecordChart::Text& text : *texts) inked << text.rect.adjusted(-1, -1, 1, 1);
-    const auto mayInk = [&](QPointF at) {
-      return std::any_of(inked.begin(), inked.end(),
-                         [&](const QRectF& box) { return box.contains(at); });
-    };
-    for (int y = 0; y < r.image.height(); ++y)
-      for (int x = 0; x < r.image.width(); ++x) {
-        const QColor c = r.image.pixelColor(x, y);
-        const QRectF pixel(x, y, 1, 1);
-        // A device pixel the rectangle's edge cuts may be left or painted.
-        const bool stray = inside.contains(pixel)
-                               ? c != Qt::white && !mayInk(pixel.center() / ratio)
-                               : !inside.intersects(pixel) && c != kOutside;
-        if (stray) QFAIL(qPrintable(QStringLiteral("stray ink at %1,%2").arg(x).arg(y)));
-      }
-
-    // Crisp: inside the plot only whole colours, no blend of a shape's edge with the ground.
-    QList<QColor> bars;
-    for (Outcome outcome : RecordChart::kOutcomes) bars << RecordChart::outcomeColour(outcome);
-    const QList<QColor> allowed = bars + QList<QColor>{Qt::white, QColor(228, 228, 228)};
-    const QRect plot(
-        QPoint(std::lround(layout.plot.left() * ratio), std::lround(layout.plot.top() * ratio)),
-        QPoint(std::lround(layout.plot.right() * ratio) - 1,
-               std::lround(layout.plot.bottom() * ratio) - 1));
-    for (int y = plot.top(); y <= plot.bottom(); ++y)
-      for (int x = plot.left(); x <= plot.right(); ++x)
-        if (!allowed.contains(r.image.pixelColor(x, y)))
-          QFAIL(qPrintable(QStringLiteral("blended pixel at %1,%2").arg(x).arg(y)));
-
-    // Each bar, read from the zero line up: its outcomes in stacking order, each as tall as its
-    // count on the axis's scale.
-    const double unit = plot.height() / double(layout.top);
-    QCOMPARE(layout.bars.size(), days.size());
-    QSet<int> widths;
-    for (int i = 0; i < days.size(); ++i) {
-      const int x = std::lround(layout.bars[i].center().x() * ratio);
-      if (days[i].passed > 0) {
-        int from = x, to = x;
-        while (r.image.pixelColor(from - 1, plot.bottom()) == bars[0]) --from;
-        while (r.image.pixelColor(to + 1, plot.bottom()) == bars[0]) ++to;
-        widths << to - from + 1;
-      }
-      QList<std::pair<QColor, int>> runs;
-      for (int y = plot.bottom(); y >= plot.top(); --y) {
-        const QColor c = r.image.pixelColor(x, y);
-        if (!bars.contains(c)) break;
-        if (runs.isEmpty() || runs.last().first != c)
-          runs << std::pair{c, 1};
-        else
-          ++runs.last().second;
-      }
-      QList<std::pair<QColor, int>> expected;
-      for (Outcome outcome : RecordChart::kOutcomes)
-        if (const int n = count(days[i], outcome))
-          expected << std::pair{RecordChart::outcomeColour(outcome), n};
-      QCOMPARE(runs.size(), expected.size());
-      for (int k = 0; k < runs.size(); ++k) {
-        QCOMPARE(runs[k].first, expected[k].first);
-        QVERIFY2(std::abs(runs[k].second - expected[k].second * unit) <= 1.0,
-                 qPrintable(QStringLiteral("day %1: %2 px for %3")
-                                .arg(i)
-                                .arg(runs[k].second)
-                                .arg(expected[k].second)));
-      }
-    }
-
-    QCOMPARE(widths.size(), 1);  // every bar equally wide
-
-    // Texts inside, apart from each other and from the legend's swatches; the newest day labelled
-    // and every label under its own bar.
+    // The texts and swatches: inside, apart from each other; the newest day labelled and every
+    // label under its own bar.
     QList<QRectF> boxes = layout.swatches;
     for (const auto* texts : {&layout.legend, &layout.yLabels, &layout.dayLabels})
       for (const RecordChart::Text& text : *texts) boxes << text.rect;
     for (int a = 0; a < boxes.size(); ++a) {
       QVERIFY(QRectF(QPointF(kMargin, kMargin), size).contains(boxes[a]));
-      for (int b = a + 1; b < boxes.size(); ++b)
-        QVERIFY2(!boxes[a].intersects(boxes[b]),
-                 qPrintable(QStringLiteral("%1, %2").arg(a).arg(b)));
+      for (int b = a + 1; b < boxes.size(); ++b) QVERIFY(!boxes[a].intersects(boxes[b]));
     }
-    QVERIFY(layout.dayLabels.size() >= 2);
     QCOMPARE(layout.labelledDays.last(), days.size() - 1);
     for (int k = 0; k < layout.dayLabels.size(); ++k) {
-      const QRectF& label = layout.dayLabels[k].rect;
       const double centre = layout.bars[layout.labelledDays[k]].center().x();
-      QVERIFY(label.left() <= centre && centre <= label.right());
-      QCOMPARE(layout.dayLabels[k].text, days[layout.labelledDays[k]].day.toString(u"M/d"));
+      QVERIFY(layout.dayLabels[k].rect.left() <= centre &&
+              centre <= layout.dayLabels[k].rect.right());
+    }
+
+    // Nothing outside the rectangle, not even a glyph's edge. Inside it ink only in those boxes
+    // and the plot with its axes (so the boxes are what a reader sees), and in the plot only whole
+    // colours: no shape's edge blended with the ground.
+    QList<QRectF> inked{layout.plot.adjusted(-5, -2, 0, 5)};
+    for (const QRectF& box : boxes) inked << box.adjusted(-1, -1, 1, 1);
+    const auto mayInk = [&](QPointF at) {
+      return std::any_of(inked.begin(), inked.end(),
+                         [&](const QRectF& b) { return b.contains(at); });
+    };
+    QList<QColor> bars;
+    for (Outcome outcome : RecordChart::kOutcomes) bars << RecordChart::outcomeColour(outcome);
+    const QList<QColor> whole = bars + QList<QColor>{Qt::white, QColor(228, 228, 228)};
+    const QRect plot = QRectF(layout.plot.topLeft() * ratio, layout.plot.size() * ratio).toRect();
+    for (int y = 0; y < r.image.height(); ++y)
+      for (int x = 0; x < r.image.width(); ++x) {
+        const QColor c = r.image.pixelColor(x, y);
+        const QRectF pixel(x, y, 1, 1);  // one the rectangle's edge cuts may be left or painted
+        const bool stray = inside.contains(pixel)
+                               ? (c != Qt::white && !mayInk(pixel.center() / ratio)) ||
+                                     (plot.contains(x, y) && !whole.contains(c))
+                               : !inside.intersects(pixel) && c != kOutside;
+        if (stray) QFAIL(qPrintable(QStringLiteral("stray ink at %1,%2").arg(x).arg(y)));
+      }
+
+    // Each bar read from the zero line up: its outcomes in stacking order, each as tall as its
+    // count on the axis's scale.
+    const double unit = plot.height() / double(layout.top);
+    for (int i = 0; i < days.size(); ++i) {
+      const int x = std::lround(layout.bars[i].center().x() * ratio);
+      QList<std::pair<QColor, double>> runs, expected;
+      for (int y = plot.bottom(); y >= plot.top() && bars.contains(r.image.pixelColor(x, y)); --y)
+        if (runs.isEmpty() || runs.last().first != r.image.pixelColor(x, y))
+          runs << std::pair{r.image.pixelColor(x, y), 1.0};
+        else
+          ++runs.last().second;
+      const int counts[] = {days[i].passed, days[i].helped, days[i].failed, days[i].abandoned};
+      for (int k = 0; k < 4; ++k)
+        if (counts[k]) expected << std::pair{bars[k], counts[k] * unit};
+      QCOMPARE(runs.size(), expected.size());
+      for (int k = 0; k < runs.size(); ++k) {
+        QCOMPARE(runs[k].first, expected[k].first);
+        QVERIFY2(std::abs(runs[k].second - expected[k].second) <= 1,
+                 qPrintable(QString::number(i)));
+      }
     }
   }
 
@@ -177,46 +137,33 @@ class RecordChartTest : public QObject {
     QTest::addColumn<Days>("days");
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("step");
-    const QDate today(2026, 12, 10);
-    Days quiet, huge;
-    for (int i = 0; i < 30; ++i) {
-      quiet << Record::DayCounts{today.addDays(i - 29)};
-      huge << Record::DayCounts{today.addDays(i - 29), 1, 0, i == 12 ? 3 : 0, 0};
-    }
+    QTest::addColumn<bool>("note");
+    Days quiet = sample(), huge = sample();
+    for (Record::DayCounts& day : quiet) day = {day.day};
     huge[20].passed = 1234;
-    QTest::newRow("no days") << Days{} << 5 << 1;
-    QTest::newRow("quiet month") << quiet << 5 << 1;
-    QTest::newRow("one problem") << Days{{today, 0, 0, 0, 1}} << 1 << 1;
-    QTest::newRow("six") << Days{{today, 3, 1, 1, 1}} << 6 << 1;
-    QTest::newRow("seven") << Days{{today, 4, 1, 1, 1}} << 8 << 2;
-    QTest::newRow("one huge day") << huge << 1500 << 500;
+    const QDate today(2026, 12, 10);
+    QTest::newRow("no days") << Days{} << 5 << 1 << true;
+    QTest::newRow("quiet month") << quiet << 5 << 1 << true;
+    QTest::newRow("one problem") << Days{{today, 0, 0, 0, 1}} << 1 << 1 << false;
+    QTest::newRow("seven") << Days{{today, 4, 1, 1, 1}} << 8 << 2 << false;
+    QTest::newRow("one huge day") << huge << 1500 << 500 << false;
   }
   void ticks() {
     QFETCH(Days, days);
     QFETCH(int, top);
     QFETCH(int, step);
+    QFETCH(bool, note);
     const Render r = render({560, 220}, 1, days);
     QCOMPARE(r.layout.top, top);
     QCOMPARE(r.layout.step, step);
-    QStringList values;
-    for (const RecordChart::Text& label : r.layout.yLabels) values << label.text;
-    QStringList expected;
-    for (int v = 0; v <= top; v += step) expected << QString::number(v);
-    QCOMPARE(values, expected);
-
-    int most = 0;
-    for (const Record::DayCounts& day : days)
-      most = std::max(most, day.passed + day.helped + day.failed + day.abandoned);
-    QCOMPARE(r.layout.note.text.isEmpty(), most > 0);
-    if (most == 0) QVERIFY(r.layout.plot.contains(r.layout.note.rect));
-
+    QCOMPARE(!r.layout.note.text.isEmpty(), note);
+    QVERIFY(!note || r.layout.plot.contains(r.layout.note.rect));
     // However tall the busiest day, a day of one problem still shows.
-    const QColor passed = RecordChart::outcomeColour(Outcome::Passed);
     for (int i = 0; i < days.size(); ++i)
       if (days[i].passed > 0)
         QCOMPARE(r.image.pixelColor(std::lround(r.layout.bars[i].center().x()),
                                     std::lround(r.layout.plot.bottom()) - 1),
-                 passed);
+                 RecordChart::outcomeColour(Outcome::Passed));
   }
 
   void description() {
@@ -226,7 +173,7 @@ class RecordChartTest : public QObject {
         RecordChart::describe(
             {{day.addDays(-1)}, {day, 2, 0, 1, 0}, {day.addDays(1)}, {day.addDays(2), 0, 3, 0, 1}}),
         QStringLiteral("12/9: 合格 2, 不合格 1\n12/11: ヒントで合格 3, 中断 1"));
-    RecordChart chart;
+    RecordChart chart;  // what a screen reader is given
     chart.setDays({{day, 1, 0, 0, 0}});
     QCOMPARE(chart.accessibleDescription(), QStringLiteral("12/9: 合格 1"));
   }
