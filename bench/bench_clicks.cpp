@@ -2,7 +2,7 @@
 // each click from the press until the event loop is idle and every repaint it caused has been
 // painted.
 //
-//   bench_clicks [--passes N] [--seed N] [--tsv] [--trace]
+//   bench_clicks [--passes N] [--seed N] [--record] [--tsv] [--trace]
 //
 // The walker knows no window by hand. It reads the courses' own tables (their start buttons,
 // answer checks and button routes) and learns what other buttons open by pressing them. At each
@@ -16,6 +16,7 @@
 // that changed did not paint.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMap>
 #include <QTest>
@@ -31,6 +32,7 @@
 #include "core/number.h"
 #include "courses/courses.h"
 #include "diagram/canvas.h"
+#include "record/record.h"
 #include "support.h"
 #include "ui/code_panel.h"
 
@@ -68,6 +70,8 @@ const ProgramButton kProgramButtons[] = {
     {screens::Setsumei, "Command1", screens::StartF, 1},
     {screens::SetForm, "cmdSolution", screens::Tokikata, 1},
     {screens::SetForm, "Command1", screens::StartF, 2},
+    {screens::StartF, "cmdRecord", screens::Kiroku, 1},
+    {screens::Kiroku, "cmdClose", screens::StartF, 1},
 };
 // The start screen's code box, the button that replays its code, and "終了".
 constexpr const char* kCodeBox = "passtxt";
@@ -748,6 +752,9 @@ int main(int argc, char** argv) {
   const QStringList args = QApplication::arguments();
   const bool tsv = args.contains(QStringLiteral("--tsv"));
   const bool trace = args.contains(QStringLiteral("--trace"));
+  // With --record every check is written to a learning record in a folder of its own.
+  const bool record = args.contains(QStringLiteral("--record"));
+  QTemporaryDir recordFolder;
   const auto option = [&args](const char* name, int fallback) {
     const auto at = args.indexOf(QLatin1String(name));
     return at > 0 && at + 1 < args.size() ? std::max(1, args.at(at + 1).toInt()) : fallback;
@@ -762,7 +769,8 @@ int main(int argc, char** argv) {
   qsizetype windows = 0;
   QStringList order;
   {
-    kairo::Application app;
+    kairo::Application app(record ? kairo::Record::open(recordFolder.path())
+                                  : kairo::Record::off(QStringLiteral("--record not given")));
     bench::EventCounter counter;
     app.start();
     bench::settle(counter);

@@ -282,6 +282,33 @@ int main(int argc, char** argv) {
   if (!slowest.isEmpty())
     notes << QStringLiteral("slowest clicks: ") + slowest.join(QStringLiteral("; "));
 
+  // ---- The learning record's cost: the same walk, every check written to a record ----
+  progress(QStringLiteral("clicks with the learning record on: %1 passes").arg(passes));
+  const auto recorded = run("bench_clicks",
+                            {QStringLiteral("--passes"), QString::number(passes),
+                             QStringLiteral("--record"), QStringLiteral("--tsv")},
+                            1800000);
+  if (!recorded || recorded->exitCode != 0) complete = false;
+  const auto checkRow = [](const QByteArray& output) {
+    for (const QByteArray& raw : output.split('\n')) {
+      const QStringList f = QString::fromUtf8(raw).split('\t');
+      if (f.value(0) == QStringLiteral("kind") && f.value(1) == QStringLiteral("解答チェック"))
+        return f;
+    }
+    return QStringList();
+  };
+  if (clicks && recorded) {
+    const QStringList off = checkRow(clicks->output), on = checkRow(recorded->output);
+    if (off.size() >= 7 && on.size() >= 7) {
+      const double cost = on.at(4).toDouble() - off.at(4).toDouble();
+      table << QStringLiteral(
+                   "| Click “解答チェック” with the record on, p50 / p99 / max (%1 clicks) | "
+                   "%2 / %3 / %4 ms | — | p99 %5 ms over the record off | within 1 ms — %6 |")
+                   .arg(on.at(2), on.at(3), on.at(4), on.at(5),
+                        QString::number(cost, 'f', 2), verdict(cost <= 1.0));
+    }
+  }
+
   std::printf(
       "Kairo Drill benchmarks: Release build, QT_QPA_PLATFORM=offscreen, Qt %s; %s, %d hardware "
       "threads; load average %s at the start, %s at the end\n\n",

@@ -16,10 +16,8 @@ void printLine(std::FILE* stream, const QString& line) {
 
 QString usageLine() {
   return QStringLiteral(
-             "Usage: %1 [--help | --version | --no-record]  (electric-circuit calculation drill)\n"
-             "  --no-record  keep no learning record (it is kept in %2/record.sqlite\n"
-             "               and never leaves this computer)")
-      .arg(QCoreApplication::applicationName(), QStringLiteral("$XDG_DATA_HOME/kairo-drill"));
+             "Usage: %1 [--help | --version | --no-record]  (electric-circuit calculation drill)")
+      .arg(QCoreApplication::applicationName());
 }
 
 }  // namespace

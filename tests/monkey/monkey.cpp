@@ -8,10 +8,13 @@
 //   KAIRO_MONKEY_STEPS       steps per seed (default 5000; 1000 in a sanitizer build)
 //   KAIRO_MONKEY_TRACE=1     print every action as it happens
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <charconv>
@@ -28,6 +31,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "record/record.h"
 #include "courses/beginner/windows.h"
 #include "courses/intermediate/windows.h"
 #include "diagram/canvas.h"
@@ -308,6 +312,7 @@ class Walker {
     else
       acted = closeWindow();
     if (!acted) press();
+    answerExportDialog();
     if (failure_) return failure_;
     // Let pending paints and deferred work run, as the event loop would between two clicks.
     if (++stepsTaken_ % 4 == 0) QCoreApplication::processEvents();
@@ -343,7 +348,10 @@ class Walker {
 
   void restart() {
     typed_.clear();
-    app_ = std::make_unique<Application>();
+    // Each program keeps its record in the walk's own folder, as the student's program would:
+    // a fresh program reads what the one before it wrote.
+    app_.reset();
+    app_ = std::make_unique<Application>(Record::open(recordDir_.path()));
     quitRequested_ = false;
     QObject::connect(app_.get(), &Application::quitRequested, app_.get(),
                      [this] { quitRequested_ = true; });
@@ -591,6 +599,22 @@ class Walker {
     return true;
   }
 
+  // "CSV に書き出す" asks where to write: the walk answers at once, with a file or a cancel.
+  void answerExportDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(top);
+      if (!dialog || !dialog->isVisible()) continue;
+      if (chance(50)) {
+        note(QStringLiteral("export the record to export.csv"));
+        dialog->selectFile(recordDir_.filePath(QStringLiteral("export.csv")));
+        static_cast<QDialog*>(dialog)->accept();
+      } else {
+        note(QStringLiteral("cancel the export"));
+        static_cast<QDialog*>(dialog)->reject();
+      }
+    }
+  }
+
   bool closeWindow() {
     const auto windows = visibleWindows();
     if (windows.empty()) return false;
@@ -605,6 +629,10 @@ class Walker {
     Application& app = *app_;
     ScreenRegistry& screens = app.screens();
     for (ScreenId id : visibleWindows()) screensSeen_.insert(id);
+
+    // Nothing a student does turns the record off.
+    if (!app.record().isOn())
+      return QStringLiteral("the record is off: %1").arg(app.record().offReason());
 
     const int misses = app.state().missCount;
     if (misses < 0 || misses > ExerciseState::kMissCountLimit)
@@ -660,6 +688,7 @@ class Walker {
 
   std::mt19937 random_;
   bool trace_;
+  QTemporaryDir recordDir_;  // outlives every program of the walk
   std::unique_ptr<Application> app_;
   bool quitRequested_ = false;
   bool closedWindow_ = false;
