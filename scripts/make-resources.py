@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the pictures in resources/: title, arrow, explanation background,
-window icon (SVG plus PNG sizes) and the brushed-metal texture. The button
-faces are drawn by the program from their (translated) text.
+"""Writes the pictures in resources/: title, arrow, window icon (SVG plus PNG
+sizes) and the brushed-metal texture. The button faces and the explanation
+screen are drawn by the program from their (translated) text.
 
 Run from anywhere: python3 scripts/make-resources.py
 Needs only the standard library, except the icon PNGs, which are rasterised
@@ -28,7 +28,6 @@ OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources"
 # would silently drop to the default font; a single name still falls back to
 # the system sans font where it is not installed.
 SANS = "Noto Sans CJK JP"
-SERIF = "Times New Roman"
 
 
 def svg_doc(w, h, body, px_w=None, px_h=None):
@@ -67,7 +66,7 @@ def baseline(cy, fs):
 
 
 # --------------------------------------------------------------------------
-# Title, arrow, explanation, icon
+# Title, arrow, icon
 
 
 def title_svg():
@@ -112,35 +111,6 @@ def arrow_svg():
     p = " ".join(f"{x:.0f},{y:.0f}" for x, y in pts)
     out = "<defs>\n" + vgrad("af", [(0, "#ff9a3c", 1), (1, "#d42a12", 1)]) + "</defs>\n"
     out += f'<polygon points="{p}" fill="url(#af)" stroke="#6a1405" stroke-width="14" stroke-linejoin="round"/>\n'
-    return svg_doc(w, h, out)
-
-
-def explanation_svg():
-    w, h = 8148, 4224
-    fs = 320
-    x = 480
-    ink = "#1a1a40"
-    out = f'<rect x="0" y="0" width="{w}" height="{h}" fill="#ffffe0"/>\n'
-    out += text(x, 1000, fs, "正弦波交流回路の問題では、電源の角周波数を", ink, "start", None)
-    # The formula is laid out piece by piece from measured advances (em):
-    # the exponent needs its own raised <text>, and SVG collapses the blanks
-    # at the ends of a text, so the gaps are explicit.
-    y2 = 1640
-    gap = 0.3 * fs
-    cx = x
-    out += text(cx, y2, fs * 1.15, "ω", ink, "start", None, SERIF, ' font-style="italic"')
-    cx += 0.66 * fs * 1.15 + gap
-    out += text(cx, y2, fs, "=", ink, "start", None)
-    cx += 0.555 * fs + gap
-    out += text(cx, y2, fs, "10", ink, "start", None)
-    cx += 1.11 * fs + 0.04 * fs
-    sup = fs * 0.62
-    out += text(cx, y2 - fs * 0.42, sup, "4", ink, "start", None)
-    cx += 0.555 * sup + gap
-    out += text(cx, y2, fs, "[rad/sec]", ink, "start", None)
-    cx += 4.144 * fs + gap
-    out += text(cx, y2, fs, "とします。", ink, "start", None)
-    out += text(x, 2440, fs, "計算結果は、小数点以下２桁まで求めて下さい。", ink, "start", None)
     return svg_doc(w, h, out)
 
 
@@ -284,7 +254,6 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     write("title.svg", title_svg())
     write("arrow.svg", arrow_svg())
-    write("explanation.svg", explanation_svg())
     write("icon.svg", icon_svg())
     brushed_metal(os.path.join(OUT, "background_metal.png"))
     icon_pngs()
