@@ -24,28 +24,22 @@ constexpr double tw(double twips) {
   return twips / 15.0;
 }
 
-constexpr QRgb kTealLight = 0xff9be3ea, kTealBody = 0xff22a0b3, kTealDark = 0xff0f6673,
-               kTealRim = 0xff083f47, kTealShadow = 0xff06353c;
+constexpr FacePalette kGreen{0xffb4f08c, 0xff46b43a, 0xff23761e, 0xff14480f, 0xff0d3a09};
+constexpr FacePalette kBlue{0xffa9cdfa, 0xff3a7fe0, 0xff1b4c9e, 0xff0f2c60, 0xff0a2250};
+constexpr FacePalette kRed{0xffffa294, 0xffd4372b, 0xff861812, 0xff4a0906, 0xff3c0603};
+constexpr FacePalette kTeal{0xff9be3ea, 0xff22a0b3, 0xff0f6673, 0xff083f47, 0xff06353c};
 
-// Each size belongs to the place the faces stand in: the opening screen, small buttons inside an
-// exercise window, the result windows, the side-by-side pair of the miss screens (one size, so
-// the two match).
-constexpr FaceStyle kEasy{"easy",     0xffb4f08c, 0xff46b43a, 0xff23761e,
-                          0xff14480f, 0xff0d3a09, 1,          tw(310)};
-constexpr FaceStyle kNormal{"normal",   0xffa9cdfa, 0xff3a7fe0, 0xff1b4c9e,
-                            0xff0f2c60, 0xff0a2250, 2,          tw(310)};
-constexpr FaceStyle kHard{"hard",     0xffffa294, 0xffd4372b, 0xff861812,
-                          0xff4a0906, 0xff3c0603, 3,          tw(310)};
-constexpr FaceStyle kOpening{"opening", kTealLight,  kTealBody, kTealDark,
-                             kTealRim,  kTealShadow, 0,         tw(330)};
-constexpr FaceStyle kInline{"inline", kTealLight,  kTealBody, kTealDark,
-                            kTealRim, kTealShadow, 0,         tw(225)};
-constexpr FaceStyle kResult{"result", kTealLight,  kTealBody, kTealDark,
-                            kTealRim, kTealShadow, 0,         tw(350)};
-constexpr FaceStyle kSolution{"solution", kTealLight,  kTealBody, kTealDark,
-                              kTealRim,   kTealShadow, 0,         tw(300)};
-constexpr FaceStyle kPair{"pair",   kTealLight,  kTealBody, kTealDark,
-                          kTealRim, kTealShadow, 0,         tw(212)};
+// The courses by colour and stars; the other faces by the place they stand in: the opening
+// screen, small buttons inside an exercise window, the result windows, the drawing screen, the
+// side-by-side pair of the miss screens (one size, so the two match).
+constexpr FaceStyle kEasy{"easy", kGreen, 1, tw(310)};
+constexpr FaceStyle kNormal{"normal", kBlue, 2, tw(310)};
+constexpr FaceStyle kHard{"hard", kRed, 3, tw(310)};
+constexpr FaceStyle kOpening{"opening", kTeal, 0, tw(330)};
+constexpr FaceStyle kInline{"inline", kTeal, 0, tw(225)};
+constexpr FaceStyle kResult{"result", kTeal, 0, tw(350)};
+constexpr FaceStyle kSolution{"solution", kTeal, 0, tw(300)};
+constexpr FaceStyle kPair{"pair", kTeal, 0, tw(212)};
 
 struct FaceOfText {
   const char* source;
@@ -66,12 +60,14 @@ constexpr FaceOfText kFaces[] = {
     {"どこで間違ったか調べる", &kPair},
 };
 
-// The glyphs of a line reach about this far above and below its baseline, in ems; the visual
-// middle of capitals and of kana and kanji sits 0.37 em above the baseline.
+// The visual middle of capitals and of kana and kanji sits 0.37 em above the baseline; a face
+// centres it.
 constexpr double kMiddle = 0.37;
 constexpr double kPitch = 1.1;  // between the baselines of a two-line text, in ems
-// A text is kept on one line as long as it need not shrink below this share of its size.
+// A text is kept on one line as long as it need not shrink below this share of its size, and
+// further while two lines would not be clearly larger.
 constexpr double kOneLineShare = 0.8;
+constexpr double kTwoLinesGain = 1.15;
 constexpr double kSmallest = 7.0;  // pixels
 
 double border(const QSizeF& size) {
@@ -216,26 +212,27 @@ FaceText fitFaceText(const QString& text, const FaceStyle& style, const QSizeF& 
   const QStringList lines = twoLines(text.trimmed(), faceFont(style.textPixels));
   std::optional<FaceText> two;
   if (!lines.isEmpty()) two = largestFitting(lines, style, size, kSmallest);
-  if (one && (!two || one->pixels >= two->pixels)) return *one;
+  if (one && (!two || one->pixels * kTwoLinesGain >= two->pixels)) return *one;
   if (two) return *two;
   // Nothing fits even at the smallest size: draw it there, centred, the ends cut off by the face.
   return layOut({simple}, kSmallest, style, size);
 }
 
 void paintFace(QPainter& painter, const QSizeF& size, const QString& text, const FaceStyle& style) {
+  const FacePalette& colours = style.colours;
   const QRectF outer(QPointF(0, 0), size);
   const double radius = cornerRadius(size);
   painter.setPen(Qt::NoPen);
   painter.setBrush(
-      vertical(outer, {{0, QColor::fromRgb(style.dark)}, {1, QColor::fromRgb(style.rim)}}));
+      vertical(outer, {{0, QColor::fromRgb(colours.dark)}, {1, QColor::fromRgb(colours.rim)}}));
   painter.drawRoundedRect(outer, radius, radius);
 
   const double edge = border(size);
   const QRectF plate = outer.adjusted(edge, edge, -edge, -edge);
   const double plateRadius = std::max(radius - edge, 0.0);
-  painter.setBrush(vertical(plate, {{0, QColor::fromRgb(style.light)},
-                                    {0.5, QColor::fromRgb(style.body)},
-                                    {1, QColor::fromRgb(style.dark)}}));
+  painter.setBrush(vertical(plate, {{0, QColor::fromRgb(colours.light)},
+                                    {0.5, QColor::fromRgb(colours.body)},
+                                    {1, QColor::fromRgb(colours.dark)}}));
   painter.setPen(QPen(withAlpha(0xffffffff, 0.45), tw(12)));
   painter.drawRoundedRect(plate, plateRadius, plateRadius);
 
@@ -251,7 +248,7 @@ void paintFace(QPainter& painter, const QSizeF& size, const QString& text, const
   painter.setFont(fitted.font);
   const double drop = std::max(1.0, fitted.pixels * 0.06);
   for (const auto& [colour, offset] :
-       {std::pair{withAlpha(style.shadow, 0.8), drop}, std::pair{QColor(Qt::white), 0.0}}) {
+       {std::pair{withAlpha(colours.shadow, 0.8), drop}, std::pair{QColor(Qt::white), 0.0}}) {
     painter.setPen(colour);
     for (qsizetype i = 0; i < fitted.lines.size(); ++i)
       painter.drawText(fitted.origins[i] + QPointF(offset, offset), fitted.lines[i]);
@@ -266,11 +263,13 @@ void paintFace(QPainter& painter, const QSizeF& size, const QString& text, const
 }
 
 QPixmap facePixmap(const QString& text, const FaceStyle& style, const QSize& size, qreal ratio) {
-  const QString key = QStringLiteral("kairo-face:%1:%2:%3x%4@%5")
-                          .arg(QLatin1String(style.name), text)
+  // The text last, whole: a translation may hold anything, "%1" included.
+  const QString key = QStringLiteral("kairo-face:%1:%2x%3@%4:")
+                          .arg(QLatin1String(style.name))
                           .arg(size.width())
                           .arg(size.height())
-                          .arg(ratio);
+                          .arg(ratio) +
+                      text;
   QPixmap pixmap;
   if (QPixmapCache::find(key, &pixmap)) return pixmap;
   pixmap = QPixmap(size * ratio);

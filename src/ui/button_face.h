@@ -14,12 +14,17 @@ class QPainter;
 
 namespace kairo {
 
-// The look of a picture button's face: a rounded, bevelled, glossy plate shading from `light`
-// through `body` to `dark`, a rim from `dark` to `rim`, bold white text with a drop shadow in
-// `shadow`, and for the three courses a row of stars for their level.
+// The colours of a face: its plate shades from `light` through `body` to `dark`, its rim from
+// `dark` to `rim`; the text's drop shadow is `shadow`.
+struct FacePalette {
+  QRgb light, body, dark, rim, shadow;
+};
+
+// The look of a picture button's face: a rounded, bevelled, glossy plate, bold white text with a
+// drop shadow, and for the three courses a row of stars for their level.
 struct FaceStyle {
   const char* name;  // tells the styles apart in the pixmap cache
-  QRgb light, body, dark, rim, shadow;
+  FacePalette colours;
   int stars;
   double textPixels;  // the text's size; shrunk only for a text that would not fit
 };
