@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the pictures in resources/: button faces, title, arrow, explanation
-background, window icon (SVG plus PNG sizes) and the brushed-metal texture.
+"""Writes the pictures in resources/: title, arrow, window icon (SVG plus PNG
+sizes) and the brushed-metal texture. The button faces and the explanation
+screen are drawn by the program from their (translated) text.
 
 Run from anywhere: python3 scripts/make-resources.py
 Needs only the standard library, except the icon PNGs, which are rasterised
@@ -13,7 +14,6 @@ twips; each picture's viewBox is the area it is painted into, and the
 renderer stretches it to the widget's rectangle.
 """
 
-import math
 import os
 import random
 import struct
@@ -28,7 +28,6 @@ OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources"
 # would silently drop to the default font; a single name still falls back to
 # the system sans font where it is not installed.
 SANS = "Noto Sans CJK JP"
-SERIF = "Times New Roman"
 
 
 def svg_doc(w, h, body, px_w=None, px_h=None):
@@ -67,97 +66,7 @@ def baseline(cy, fs):
 
 
 # --------------------------------------------------------------------------
-# Button faces
-
-# (light top, body, dark bottom, border, text shadow)
-PALETTES = {
-    "green": ("#b4f08c", "#46b43a", "#23761e", "#14480f", "#0d3a09"),
-    "blue": ("#a9cdfa", "#3a7fe0", "#1b4c9e", "#0f2c60", "#0a2250"),
-    "red": ("#ffa294", "#d4372b", "#861812", "#4a0906", "#3c0603"),
-    "teal": ("#9be3ea", "#22a0b3", "#0f6673", "#083f47", "#06353c"),
-}
-
-
-def star(cx, cy, r):
-    pts = []
-    for i in range(10):
-        rr = r if i % 2 == 0 else r * 0.45
-        a = -math.pi / 2 + i * math.pi / 5
-        pts.append(f"{cx + rr * math.cos(a):.0f},{cy + rr * math.sin(a):.0f}")
-    return (
-        f'<polygon points="{" ".join(pts)}" fill="url(#star)" stroke="#5a3d00" '
-        f'stroke-width="{r * 0.1:.0f}" stroke-linejoin="round"/>\n'
-    )
-
-
-def face(text_s, w, h, palette, advance_em, stars=0, max_fs=None):
-    """A rounded, bevelled, glossy face with centred bold text.
-
-    advance_em is the text's advance in em (Noto Sans CJK JP Bold), used to
-    keep long texts inside the face."""
-    light, body, dark, border, shadow = PALETTES[palette]
-    bw = 30 if h < 700 else 40  # border, about 2 px
-    rx = min(w, h) * 0.22
-    out = "<defs>\n"
-    out += vgrad("bg", [(0, light, 1), (0.5, body, 1), (1, dark, 1)])
-    out += vgrad("rim", [(0, dark, 1), (1, border, 1)])
-    out += vgrad("gloss", [(0, "#ffffff", 0.75), (1, "#ffffff", 0.08)])
-    if stars:
-        out += vgrad("star", [(0, "#fff6b0", 1), (1, "#f2b400", 1)])
-    out += "</defs>\n"
-    out += f'<rect x="0" y="0" width="{w}" height="{h}" rx="{rx:.0f}" fill="url(#rim)"/>\n'
-    ix, iy, iw, ih = bw, bw, w - 2 * bw, h - 2 * bw
-    irx = max(rx - bw, 0)
-    out += (
-        f'<rect x="{ix}" y="{iy}" width="{iw}" height="{ih}" rx="{irx:.0f}" '
-        f'fill="url(#bg)" stroke="#ffffff" stroke-opacity="0.45" stroke-width="12"/>\n'
-    )
-    g = bw + 20
-    out += (
-        f'<rect x="{g}" y="{g}" width="{w - 2 * g}" height="{(h - 2 * g) * 0.46:.0f}" '
-        f'rx="{max(irx - 20, 0):.0f}" fill="url(#gloss)"/>\n'
-    )
-    pad = max(0.07 * w, 100)
-    text_h = h * (0.62 if stars else 1.0)
-    fs = min(0.6 * text_h, (w - 2 * pad) / advance_em)
-    if max_fs:
-        fs = min(fs, max_fs)
-    cy = h * 0.40 if stars else h / 2
-    by = baseline(cy, fs)
-    off = max(15, fs * 0.06)  # drop shadow, at least 1 px
-    out += text(w / 2 + off, by + off, fs, text_s, shadow, extra=' fill-opacity="0.8"')
-    out += text(w / 2, by, fs, text_s, "#ffffff")
-    if stars:
-        r = h * 0.095
-        pitch = r * 2.4
-        sy = h * 0.76
-        x0 = w / 2 - pitch * (stars - 1) / 2
-        for i in range(stars):
-            out += star(x0 + i * pitch, sy, r)
-    return svg_doc(w, h, out)
-
-
-# Advances in em of each text in Noto Sans CJK JP Bold.
-FACES = [
-    # file, text, width, height, palette, advance, stars, cap on font size
-    ("face_easy.svg", "EASY", 1575, 1215, "green", 2.441, 1, 310),
-    ("face_normal.svg", "NORMAL", 1575, 1215, "blue", 4.273, 2, 310),
-    ("face_hard.svg", "HARD", 1575, 1215, "red", 2.794, 3, 310),
-    ("face_setsumei.svg", "説明", 975, 615, "teal", 2.0, 0, 330),
-    ("face_start.svg", "start", 975, 375, "teal", 2.318, 0, None),
-    ("face_kaitou.svg", "解答チェック", 1335, 375, "teal", 6.0, 0, None),
-    # One size for the three result-screen faces, so they match.
-    ("face_next.svg", "NEXT", 1215, 735, "teal", 2.593, 0, 350),
-    ("face_end.svg", "END", 1215, 735, "teal", 2.078, 0, 350),
-    ("face_modoru.svg", "戻る", 1215, 735, "teal", 2.0, 0, 350),
-    # The pair stands side by side, so both use the size the longer one fits.
-    ("face_retry.svg", "もう一度やり直す", 2415, 855, "teal", 7.97, 0, 212),
-    ("face_review.svg", "どこで間違ったか調べる", 2535, 855, "teal", 10.97, 0, 212),
-]
-
-
-# --------------------------------------------------------------------------
-# Title, arrow, explanation, icon
+# Title, arrow, icon
 
 
 def title_svg():
@@ -202,35 +111,6 @@ def arrow_svg():
     p = " ".join(f"{x:.0f},{y:.0f}" for x, y in pts)
     out = "<defs>\n" + vgrad("af", [(0, "#ff9a3c", 1), (1, "#d42a12", 1)]) + "</defs>\n"
     out += f'<polygon points="{p}" fill="url(#af)" stroke="#6a1405" stroke-width="14" stroke-linejoin="round"/>\n'
-    return svg_doc(w, h, out)
-
-
-def explanation_svg():
-    w, h = 8148, 4224
-    fs = 320
-    x = 480
-    ink = "#1a1a40"
-    out = f'<rect x="0" y="0" width="{w}" height="{h}" fill="#ffffe0"/>\n'
-    out += text(x, 1000, fs, "正弦波交流回路の問題では、電源の角周波数を", ink, "start", None)
-    # The formula is laid out piece by piece from measured advances (em):
-    # the exponent needs its own raised <text>, and SVG collapses the blanks
-    # at the ends of a text, so the gaps are explicit.
-    y2 = 1640
-    gap = 0.3 * fs
-    cx = x
-    out += text(cx, y2, fs * 1.15, "ω", ink, "start", None, SERIF, ' font-style="italic"')
-    cx += 0.66 * fs * 1.15 + gap
-    out += text(cx, y2, fs, "=", ink, "start", None)
-    cx += 0.555 * fs + gap
-    out += text(cx, y2, fs, "10", ink, "start", None)
-    cx += 1.11 * fs + 0.04 * fs
-    sup = fs * 0.62
-    out += text(cx, y2 - fs * 0.42, sup, "4", ink, "start", None)
-    cx += 0.555 * sup + gap
-    out += text(cx, y2, fs, "[rad/sec]", ink, "start", None)
-    cx += 4.144 * fs + gap
-    out += text(cx, y2, fs, "とします。", ink, "start", None)
-    out += text(x, 2440, fs, "計算結果は、小数点以下２桁まで求めて下さい。", ink, "start", None)
     return svg_doc(w, h, out)
 
 
@@ -372,11 +252,8 @@ def icon_pngs():
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for name, s, w, h, pal, adv, stars, max_fs in FACES:
-        write(name, face(s, w, h, pal, adv, stars, max_fs))
     write("title.svg", title_svg())
     write("arrow.svg", arrow_svg())
-    write("explanation.svg", explanation_svg())
     write("icon.svg", icon_svg())
     brushed_metal(os.path.join(OUT, "background_metal.png"))
     icon_pngs()

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/explanation_picture.h"
 #include "ui/picture_button.h"
 
 namespace kairo {
@@ -128,7 +129,7 @@ void applyBackground(QWidget* form, Background background) {
   form->setPalette(palette);
   form->setAutoFillBackground(true);
   if (background == Background::Explanation) {
-    auto* picture = new SvgPicture(QStringLiteral(":/explanation.svg"), form);
+    auto* picture = new ExplanationPicture(form);
     picture->setObjectName(QStringLiteral("background"));
     picture->setGeometry(form->rect());
     picture->lower();

@@ -1,11 +1,14 @@
 #include "ui/picture_button.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <utility>
+
+#include "ui/button_face.h"
 
 namespace kairo {
 namespace {
@@ -17,25 +20,6 @@ std::shared_ptr<QSvgRenderer> sharedRenderer(const QString& resource) {
   if (it == cache.end()) it = cache.insert(resource, std::make_shared<QSvgRenderer>(resource));
   return it.value();
 }
-
-struct FaceFile {
-  const char* face;
-  const char* file;
-};
-constexpr FaceFile kFaces[] = {
-    {"説明", ":/face_setsumei.svg"},
-    {"EASY", ":/face_easy.svg"},
-    {"NORMAL", ":/face_normal.svg"},
-    {"HARD", ":/face_hard.svg"},
-    {"start", ":/face_start.svg"},
-    {"解答チェック", ":/face_kaitou.svg"},
-    {"NEXT", ":/face_next.svg"},
-    {"戻る", ":/face_modoru.svg"},
-    {"もう一度やり直す", ":/face_retry.svg"},
-    {"どこで間違ったか調べる", ":/face_review.svg"},
-    {"END", ":/face_end.svg"},
-    {"解き方", ":/face_tokikata.svg"},
-};
 
 // The picture drawn once per resource, size and pixel ratio; every later paint (each show, press
 // and focus change) only copies it. Equal buttons on different windows share one pixmap.
@@ -71,29 +55,23 @@ void SvgPicture::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
 }
 
-QString PictureButton::faceResource(const QString& face) {
-  for (const auto& entry : kFaces)
-    if (face == QString::fromUtf8(entry.face)) return QString::fromLatin1(entry.file);
-  return {};
-}
-
-PictureButton::PictureButton(const QString& face, QWidget* parent) : QPushButton(face, parent) {
-  setAccessibleName(face);
+PictureButton::PictureButton(const QString& source, QWidget* parent)
+    : QPushButton(QCoreApplication::translate("Kairo", source.toUtf8().constData()), parent),
+      face_(faceStyle(source)) {
+  setAccessibleName(text());
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
-  resource_ = faceResource(face);
-  if (!resource_.isEmpty()) renderer_ = sharedRenderer(resource_);
 }
 
 void PictureButton::paintEvent(QPaintEvent* event) {
-  if (!renderer_ || !renderer_->isValid()) {
+  if (!face_) {
     QPushButton::paintEvent(event);
     return;
   }
   QPainter painter(this);
   // The faces of the drill never change; only a button that is not yet of use is drawn faded.
   if (!isEnabled()) painter.setOpacity(0.35);
-  painter.drawPixmap(0, 0, rendered(resource_, *renderer_, *this));
+  painter.drawPixmap(0, 0, facePixmap(text(), *face_, size(), devicePixelRatioF()));
   if (hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);

@@ -23,22 +23,25 @@ class SvgPicture : public QWidget {
   std::shared_ptr<QSvgRenderer> renderer_;
 };
 
-// A button whose face is a picture: the same picture normal, pressed and disabled. The face text
-// is the button's text and accessible name, so screen readers and tests find it.
+struct FaceStyle;
+
+// A button with a drawn face: the same face normal, pressed and disabled. It is given the source
+// text of the layout tables and shows it translated (context "Kairo"); the translated text is the
+// button's text and accessible name, so screen readers and tests find it. The look is the source
+// text's, so a face keeps its colours and size in every language.
 class PictureButton : public QPushButton {
   Q_OBJECT
  public:
-  PictureButton(const QString& face, QWidget* parent = nullptr);
+  PictureButton(const QString& source, QWidget* parent = nullptr);
 
-  // Resource of a face text (":/face_next.svg" for "NEXT"); empty for an unknown text.
-  static QString faceResource(const QString& face);
+  // The face's style; nullptr for a source text without a face (drawn as a plain button).
+  const FaceStyle* face() const { return face_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString resource_;
-  std::shared_ptr<QSvgRenderer> renderer_;
+  const FaceStyle* face_ = nullptr;
 };
 
 }  // namespace kairo
