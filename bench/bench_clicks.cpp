@@ -16,9 +16,10 @@
 // that changed did not paint.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QTemporaryDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMap>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -242,6 +243,10 @@ class Walker {
       if (score == best) choice.push_back(&action);
     }
     perform(*choice[rng_() % choice.size()]);
+    // A save dialog ("CSV に書き出す") is the system's, not the drill's: cancelled at once.
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible())
+        dialog->reject();
     return false;
   }
 
@@ -367,10 +372,12 @@ class Walker {
       for (ScreenId id : a.opens) a.leadsTo.emplace_back(id, 1);
       actions.push_back(a);
     }
-    if (QAbstractButton* button = buttonOf(screens::StartF, "Command1")) {
-      actions.push_back(press(screens::StartF, button));
-      actions.back().pending = false;
-    }
+    for (const ProgramButton& program : kProgramButtons)
+      if (program.window == screens::StartF)
+        if (QAbstractButton* button = buttonOf(screens::StartF, program.button)) {
+          actions.push_back(press(screens::StartF, button));
+          actions.back().pending = false;
+        }
     if (QAbstractButton* button = buttonOf(screens::StartF, kReplay)) {
       for (const CourseDefinition* course : app_.courses()) {
         if (!codes_.contains(course) || replayed_.contains(course)) continue;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "ui/session.h"
@@ -51,7 +52,7 @@ QWidget* createSetForm(Application& app);                 // SetForm
 QWidget* createSolutionWindow(Application& app);          // 解き方
 QWidget* createRecordWindow(Application& app);            // 記録
 
-// Escape anywhere in `window` hides it.
-void hideOnEscape(QWidget* window);
+// Escape anywhere in `window` hides it, then runs `afterwards` (when given).
+void hideOnEscape(QWidget* window, std::function<void()> afterwards = {});
 
 }  // namespace kairo

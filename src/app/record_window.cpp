@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "app/application.h"
 #include "app/record_chart.h"
@@ -212,26 +214,35 @@ void replaySelected(Application& app, const Parts& p) {
   replayCode(app);
 }
 
-// A save dialog that does not stop the program while it is open: the drill's windows stay live.
-void askExport(Application& app, QWidget* window, const Parts& p) {
+// A save dialog of its own, not a child of the window, that does not stop the program while it is
+// open: the drill's windows stay live. A second press brings the same dialog forward.
+void askExport(Application& app, QPointer<QFileDialog>& open, const Parts& p) {
+  if (open) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
   auto* dialog = new QFileDialog(
-      window, tr("CSV に書き出す"),
+      nullptr, tr("CSV に書き出す"),
       QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
           .filePath(QStringLiteral("kairo-drill-%1.csv")
                         .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))),
       tr("CSV ファイル (*.csv)"));
+  open = dialog;
   dialog->setObjectName(QStringLiteral("dlgExport"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setDefaultSuffix(QStringLiteral("csv"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(dialog, &QFileDialog::fileSelected, window, [&app, p](const QString& file) {
+  // The program's end takes the dialog with it.
+  QObject::connect(p.exportCsv, &QObject::destroyed, dialog, &QObject::deleteLater);
+  QObject::connect(dialog, &QFileDialog::fileSelected, p.exported, [&app, p](const QString& file) {
     QString error;
     if (app.record().exportCsv(file, &error))
       p.exported->setText(tr("書き出しました：%1").arg(QDir::toNativeSeparators(file)));
     else
       p.exported->setText(tr("書き出せませんでした：%1").arg(error));
   });
-  dialog->open();
+  dialog->show();
 }
 
 }  // namespace
@@ -306,10 +317,19 @@ QWidget* createRecordWindow(Application& app) {
   // Enter or a double click on a problem tries it again, as the button does.
   QObject::connect(p.missed, &QTreeWidget::itemActivated, window,
                    [&app, p] { replaySelected(app, p); });
+  auto exportDialog = std::make_shared<QPointer<QFileDialog>>();
   QObject::connect(p.exportCsv, &QPushButton::clicked, window,
-                   [&app, window, p] { askExport(app, window, p); });
-  QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);
-  hideOnEscape(window);
+                   [&app, exportDialog, p] { askExport(app, *exportDialog, p); });
+  // Closed while it is the only window left (the start screen closed from its title bar), the
+  // program would go on with nothing to show: the start screen comes back instead.
+  const auto backToStartIfAlone = [&app] {
+    if (app.screens().visibleCount() == 0) app.open(screens::StartF);
+  };
+  QObject::connect(close, &QPushButton::clicked, window, [window, backToStartIfAlone] {
+    window->hide();
+    backToStartIfAlone();
+  });
+  hideOnEscape(window, backToStartIfAlone);
   new RefreshOnShow(window, [&app, p] { refresh(app, p); });
   return window;
 }

@@ -27,7 +27,10 @@ void showSolution(Application& app, QTextBrowser* view) {
 // Escape closes the window, wherever in it the key was pressed (the view leaves the key to it).
 class EscapeHides : public QObject {
  public:
-  explicit EscapeHides(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  EscapeHides(QWidget* window, std::function<void()> afterwards)
+      : QObject(window), afterwards_(std::move(afterwards)) {
+    window->installEventFilter(this);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -35,14 +38,18 @@ class EscapeHides : public QObject {
         static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
       return false;
     static_cast<QWidget*>(watched)->hide();
+    if (afterwards_) afterwards_();
     return true;
   }
+
+ private:
+  std::function<void()> afterwards_;
 };
 
 }  // namespace
 
-void hideOnEscape(QWidget* window) {
-  new EscapeHides(window);
+void hideOnEscape(QWidget* window, std::function<void()> afterwards) {
+  new EscapeHides(window, std::move(afterwards));
 }
 
 QWidget* createSolutionWindow(Application& app) {

@@ -1,5 +1,6 @@
 // The learning record as the program keeps it: what the courses write into it, the 記録 window
 // reading it back, its missed problems replayed, and the drill unharmed when the record is off.
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QSqlDatabase>
@@ -245,8 +246,13 @@ class RecordWindow : public QObject {
     p.failHard("a1235473");
     p.d.click(StartF, "cmdRecord");
     p.d.click(Kiroku, "cmdExport");
-    auto* dialog = p.d.form(Kiroku)->findChild<QFileDialog*>("dlgExport");
-    QVERIFY(dialog && dialog->isVisible());
+    QFileDialog* dialog = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == "dlgExport" && top->isVisible())
+        dialog = qobject_cast<QFileDialog*>(top);
+    QVERIFY(dialog);
+    // The drill goes on while the dialog is open.
+    QVERIFY(p.d.control<QWidget>(Kiroku, "cmdClose")->isEnabled());
     const QString file = QDir(dir.path()).filePath("out.csv");
     dialog->selectFile(file);
     static_cast<QDialog*>(dialog)->accept();

@@ -20,21 +20,21 @@
 #include <charconv>
 #include <cmath>
 #include <complex>
-#include <numbers>
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <random>
 #include <set>
 #include <vector>
 
 #include "app/application.h"
-#include "record/record.h"
 #include "courses/beginner/windows.h"
 #include "courses/intermediate/windows.h"
 #include "diagram/canvas.h"
+#include "record/record.h"
 #include "support/test_main.h"
 
 using namespace kairo;
@@ -238,39 +238,24 @@ const QStringList& oddAnswers() {
 // Circuit codes nobody generates: short, long, hostile.
 const QStringList& oddCodes() {
   static const QStringList codes = [] {
-    QStringList c = {QString(),
-                     QStringLiteral("a"),
-                     QStringLiteral("3"),
-                     QStringLiteral("32"),
-                     QStringLiteral("321"),
-                     QStringLiteral("3213"),
-                     QStringLiteral("3213a45"),
-                     QStringLiteral("3213a4512"),
-                     QStringLiteral("0000000"),
-                     QStringLiteral("00000000"),
-                     QStringLiteral("9999999999"),
-                     QStringLiteral("2221aaa2"),
-                     QStringLiteral("1e999"),
-                     QStringLiteral("😀😀😀😀😀😀😀😀"),
-                     QStringLiteral("３２１３ａ４５１"),
-                     // The advanced course's class on codes it refuses, and on one it takes.
-                     QStringLiteral("a1115563"),
-                     QStringLiteral("512341a3"),
-                     QStringLiteral("a12354733"),
-                     QStringLiteral("あ1235473"),
-                     QStringLiteral("3213A451"),
-                     QStringLiteral("3213a4\u00001"),
-                     QStringLiteral(" 3213a451"),
-                     QStringLiteral("51432511"),
-                     QStringLiteral("52110112"),   // a capacitor of 0 µF
-                     QStringLiteral("a3330aa2"),   // a coil of 0 mH
-                     QStringLiteral("512351a2"),   // 1 µF against 10 mH: the branches cancel
-                     QStringLiteral("512351a2x"),  // the same with a ninth character
-                     QStringLiteral("a233a222"),  // 10 µF against 2 mH ∥ 2 mH: no impedance at all
-                     QStringLiteral("a2331aa2"),
-                     QStringLiteral("1x1y1z1w"),
-                     QStringLiteral("3213a451") + QString(200, QLatin1Char('x')),
-                     QString(10000, QLatin1Char('1'))};
+    QStringList c = {
+        QString(), QStringLiteral("a"), QStringLiteral("3"), QStringLiteral("32"),
+        QStringLiteral("321"), QStringLiteral("3213"), QStringLiteral("3213a45"),
+        QStringLiteral("3213a4512"), QStringLiteral("0000000"), QStringLiteral("00000000"),
+        QStringLiteral("9999999999"), QStringLiteral("2221aaa2"), QStringLiteral("1e999"),
+        QStringLiteral("😀😀😀😀😀😀😀😀"), QStringLiteral("３２１３ａ４５１"),
+        // The advanced course's class on codes it refuses, and on one it takes.
+        QStringLiteral("a1115563"), QStringLiteral("512341a3"), QStringLiteral("a12354733"),
+        QStringLiteral("あ1235473"), QStringLiteral("3213A451"), QStringLiteral("3213a4\u00001"),
+        QStringLiteral(" 3213a451"), QStringLiteral("51432511"),
+        QStringLiteral("52110112"),   // a capacitor of 0 µF
+        QStringLiteral("a3330aa2"),   // a coil of 0 mH
+        QStringLiteral("512351a2"),   // 1 µF against 10 mH: the branches cancel
+        QStringLiteral("512351a2x"),  // the same with a ninth character
+        QStringLiteral("a233a222"),   // 10 µF against 2 mH ∥ 2 mH: no impedance at all
+        QStringLiteral("a2331aa2"), QStringLiteral("1x1y1z1w"),
+        QStringLiteral("3213a451") + QString(200, QLatin1Char('x')),
+        QString(10000, QLatin1Char('1'))};
     return c;
   }();
   return codes;
@@ -605,8 +590,10 @@ class Walker {
       auto* dialog = qobject_cast<QFileDialog*>(top);
       if (!dialog || !dialog->isVisible()) continue;
       if (chance(50)) {
-        note(QStringLiteral("export the record to export.csv"));
-        dialog->selectFile(recordDir_.filePath(QStringLiteral("export.csv")));
+        // A new name each time: a file that exists would ask, modally, whether to replace it.
+        const QString name = QStringLiteral("export-%1.csv").arg(++exports_);
+        note(QStringLiteral("export the record to ") + name);
+        dialog->selectFile(recordDir_.filePath(name));
         static_cast<QDialog*>(dialog)->accept();
       } else {
         note(QStringLiteral("cancel the export"));
@@ -689,6 +676,7 @@ class Walker {
   std::mt19937 random_;
   bool trace_;
   QTemporaryDir recordDir_;  // outlives every program of the walk
+  int exports_ = 0;
   std::unique_ptr<Application> app_;
   bool quitRequested_ = false;
   bool closedWindow_ = false;
