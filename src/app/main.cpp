@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/application.h"
+#include "app/language.h"
 
 namespace {
 
@@ -13,7 +14,10 @@ void printLine(std::FILE* stream, const QString& line) {
 }
 
 QString usageLine() {
-  return QStringLiteral("Usage: %1 [--help | --version]  (electric-circuit calculation drill)")
+  // Written before any translation is chosen, so in both languages.
+  return QStringLiteral(
+             "Usage: %1 [--lang ja|en] [--help | --version]  (electric-circuit calculation drill"
+             " / 電気回路計算ドリル; --lang: language / 表示の言語, by default the locale's)")
       .arg(QCoreApplication::applicationName());
 }
 
@@ -27,6 +31,8 @@ int main(int argc, char** argv) {
 
   // --help and --version are answered before QApplication exists, so they work without a display.
   // Qt's own options (-platform, -style, ...) are not known here; QApplication takes them below.
+  QString languageError;
+  const std::optional<QLocale> language = kairo::chosenLanguage(argc, argv, &languageError);
   QStringList rawArguments;
   for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
   QCommandLineParser parser;
@@ -45,7 +51,14 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (!language) {
+    printLine(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + languageError);
+    printLine(stderr, usageLine());
+    return 2;
+  }
+
   QApplication qtApp(argc, argv);
+  kairo::installTranslation(*language);
   // Whatever Qt did not take is a mistake; starting the drill anyway would hide it.
   const QStringList rest = QApplication::arguments().mid(1);
   if (!rest.isEmpty()) {
