@@ -1,5 +1,6 @@
 #include "courses/advanced/quantities.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cmath>
 #include <numbers>
