@@ -41,7 +41,7 @@
     </message>
     <message>
         <source> 以前の問題を行う場合はコードを  入力して下さい。新しい問題を解く  場合は入力しなくていいです。</source>
-        <translation>To work an earlier problem again, enter its code. For a new problem, leave the box empty.</translation>
+        <translation>Enter a code to redo its problem, or leave it empty.</translation>
     </message>
     <message>
         <source>コード実行</source>
@@ -194,11 +194,11 @@
     </message>
     <message>
         <source>解答チェックは三回行えます。三回目でも間違えますと答えを表示します。</source>
-        <translation>You can check your answer three times. If the third answer is also wrong, the answer is shown.</translation>
+        <translation>You may check three times; a third miss shows the answer.</translation>
     </message>
     <message>
         <source>解答チェックは三回行えます。</source>
-        <translation>You can check your answer three times.</translation>
+        <translation>You may check three times.</translation>
     </message>
     <message>
         <source>ミスした回数</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>上級合格です！</source>
-        <translation>Advanced course passed!</translation>
+        <translation>HARD passed</translation>
     </message>
     <message>
         <source>不正解！</source>
@@ -435,11 +435,11 @@
     </message>
     <message>
         <source>初級合格です！</source>
-        <translation>Beginner course passed!</translation>
+        <translation>EASY passed</translation>
     </message>
     <message>
         <source>二つの抵抗をR1,R2とすると、</source>
-        <translation>for two resistors R1 and R2,</translation>
+        <translation>with two resistors R1 and R2,</translation>
     </message>
     <message>
         <source>&#x3000;R=&#x3000;R１・R2/（R1+R2）</source>
@@ -531,11 +531,11 @@
     </message>
     <message>
         <source>中級合格です！</source>
-        <translation>Intermediate course passed!</translation>
+        <translation>NORMAL passed</translation>
     </message>
     <message>
         <source>二つのインピーダンスをZ1,Z2とすると、</source>
-        <translation>for two impedances Z1 and Z2,</translation>
+        <translation>with two impedances Z1 and Z2,</translation>
     </message>
     <message>
         <source>&#x3000;Z=&#x3000;Z１・Z2/（Z1+Z2）</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>並列合成抵抗を求める公式は&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>The formula for elements in parallel,</translation>
+        <translation>For elements in parallel:</translation>
     </message>
     <message>
         <source>となります。勉強し直して下さい。</source>
