@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>途中の値は有効数字 4 けたで示し（≒）、計算は丸めずに進めます。答えは小数第 3 位を四捨五入して、小数第 2 位まで示します。</source>
-        <translation>In-between values are shown to 4 significant figures (≒); the calculation itself goes on unrounded. Answers are rounded at the third decimal place and shown to two decimal places.</translation>
+        <translation> In-between values are shown to 4 significant figures (≒); the calculation itself goes on unrounded. Answers are rounded at the third decimal place and shown to two decimal places.</translation>
     </message>
     <message>
         <source>%1（実部 %2、虚部 %3）</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>ただし、ω＝１０^4 rad/s とする。</source>
-        <translation>Take ω = 10^4 rad/s.</translation>
+        <translation> Take ω = 10^4 rad/s.</translation>
     </message>
     <message>
         <source>途中の計算は有効数字４桁以上で行い、答えは小数点以下２桁まで求めなさい。</source>
-        <translation>Work to at least four significant figures along the way and give the answers to two decimal places.</translation>
+        <translation> Work to at least four significant figures along the way and give the answers to two decimal places.</translation>
     </message>
     <message>
         <source>電源電圧 E は実効値とする。合成インピーダンス Z の大きさ |Z| [Ω] と偏角 θ [°] を求めなさい。θ は電流が電圧より遅れる（誘導性の）とき正、進む（容量性の）とき負とする。</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>&#x3000;R=&#x3000;R１・R2/（R1+R2）</source>
-        <translation>R = R1·R2/(R1 + R2)</translation>
+        <translation>&#x3000;R = R1·R2/(R1 + R2)</translation>
     </message>
     <message>
         <source>合成抵抗</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>&#x3000;Z=&#x3000;Z１・Z2/（Z1+Z2）</source>
-        <translation>Z = Z1·Z2/(Z1 + Z2)</translation>
+        <translation>&#x3000;Z = Z1·Z2/(Z1 + Z2)</translation>
     </message>
     <message>
         <source>合成インピーダンス</source>
@@ -612,6 +612,10 @@
     <message>
         <source>となります。勉強し直して下さい。</source>
         <translation>Study it once more.</translation>
+    </message>
+    <message>
+        <source>1〜3</source>
+        <translation>1–3</translation>
     </message>
 </context>
 </TS>

@@ -23,8 +23,9 @@ constexpr ControlRow kStartControls[] = {
                        "場合は入力しなくていいです。"),
      4440, 3480, 2655, 615},
     {"Command5", Kind::Button, QT_TRANSLATE_NOOP("Kairo", "コード実行"), 5280, 4080, 1335, 375},
-    // Why the code in the box was refused; empty otherwise.
-    {"lblCodeError", Kind::Label, "", 3960, 4500, 3135, 375, nullptr, Tint::Red},
+    // Why the code in the box was refused; empty otherwise. Tall enough for two lines: it is
+    // filled after the window is built, when the builder no longer sizes it.
+    {"lblCodeError", Kind::Label, "", 3960, 4500, 3135, 420, nullptr, Tint::Red},
     {"Command6", Kind::Button, QT_TRANSLATE_NOOP("Kairo", "終了"), 360, 3960, 852, 492},
     {"Command3", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "EASY"), 360, 4920, 1575, 1215},
     {"Command2", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "NORMAL"), 2760, 4920, 1575, 1215},

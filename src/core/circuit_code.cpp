@@ -104,7 +104,7 @@ QString stepsAllowed() {
   return QCoreApplication::translate("Kairo", "1〜9 か a");
 }
 QString kindsAllowed() {
-  return QStringLiteral("1〜3");
+  return QCoreApplication::translate("Kairo", "1〜3");
 }
 
 // Why the code table has no meaning for the input, or nothing when it has. The source and the

@@ -137,7 +137,7 @@ std::optional<QString> refusesCode(QStringView code, const ExerciseState& replay
       return codePositionRefusal(position, QCoreApplication::translate("Kairo", "1〜9 か a"));
   for (const int position : {2, 3, 4})
     if (c[position - 1] < U'1' || c[position - 1] > U'3')
-      return codePositionRefusal(position, u"1〜3");
+      return codePositionRefusal(position, QCoreApplication::translate("Kairo", "1〜3"));
   if (!isAdvancedCircuit(replayed))
     return QCoreApplication::translate("Kairo",
                                        "上級の回路には、抵抗と、コンデンサかコイルが要ります。");
