@@ -4,7 +4,7 @@ SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-sanitize test-plain test-sanitize screenshots bench soak fuzz package clean
+.PHONY: run test deps build build-sanitize test-plain test-sanitize screenshots translations bench soak fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -68,6 +68,12 @@ fuzz: deps
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots $(BUILD)/screens
+
+# Brings translations/*.ts up to date with the texts marked in src/ (lupdate), keeping every
+# translation made; new texts come in unfinished, for Qt Linguist.
+translations: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) --target update_translations
 
 # Start-up, click-latency and memory benchmarks of a Release build in build-bench/, against a bare
 # Qt window, printed as one table (README, "Performance"). BENCH_RUNS starts of each program,

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config ccache
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   libqt6sql6-sqlite
   fonts-noto-cjk
   xvfb xauth

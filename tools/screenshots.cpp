@@ -1,17 +1,19 @@
-// Writes a PNG of every window of the program, rendered offscreen, into the folder given as the
-// first argument: <screen name>.png for each window as first shown; the drawing screen with a
-// problem of each course and with each review drawing; the worked solution of a problem of each
-// course.
+// Writes a PNG of every window of the program, rendered offscreen, into <folder>/ja/ and
+// <folder>/en/ (the folder given as the first argument), once in each language:
+// <screen name>.png for each window as first shown; the drawing screen with a problem of each
+// course and with each review drawing; the worked solution of a problem of each course.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QWidget>
 #include <functional>
 
 #include "app/application.h"
+#include "app/language.h"
 #include "core/check.h"
 #include "core/expected.h"
 #include "core/number.h"
@@ -146,11 +148,7 @@ std::unique_ptr<kairo::Record> monthOfHistory(const QString& folder) {
   return kairo::Record::open(folder);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  QApplication qtApp(argc, argv);
-  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+bool writeScreens(const QString& folder) {
   QDir().mkpath(folder);
   bool ok = true;
   {
@@ -247,6 +245,24 @@ int main(int argc, char** argv) {
     ok = save(app.screens().form(screens::Tokikata),
               folder + "/" + QString::fromUtf8(name) + ".png") &&
          ok;
+  }
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qtApp(argc, argv);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+  bool ok = true;
+  for (const QString& code : kairo::languageCodes()) {
+    // Every window is built anew for each language: the builder translates as it builds.
+    QTranslator* translator = kairo::installTranslation(*kairo::languageOf(code));
+    ok = writeScreens(folder + QLatin1Char('/') + code) && ok;
+    if (translator) {
+      QCoreApplication::removeTranslator(translator);
+      delete translator;
+    }
   }
   return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "record/record.h"
+#include "app/language.h"
 
 namespace {
 
@@ -15,8 +16,10 @@ void printLine(std::FILE* stream, const QString& line) {
 }
 
 QString usageLine() {
+  // Written before any translation is chosen, so in both languages.
   return QStringLiteral(
-             "Usage: %1 [--help | --version | --no-record]  (electric-circuit calculation drill)")
+             "Usage: %1 [--lang ja|en] [--help | --version | --no-record]  (electric-circuit calculation drill"
+             " / 電気回路計算ドリル; --lang: language / 表示の言語, by default the locale's)")
       .arg(QCoreApplication::applicationName());
 }
 
@@ -30,6 +33,8 @@ int main(int argc, char** argv) {
 
   // --help and --version are answered before QApplication exists, so they work without a display.
   // Qt's own options (-platform, -style, ...) are not known here; QApplication takes them below.
+  QString languageError;
+  const std::optional<QLocale> language = kairo::chosenLanguage(argc, argv, &languageError);
   QStringList rawArguments;
   for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
   QCommandLineParser parser;
@@ -49,7 +54,14 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (!language) {
+    printLine(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + languageError);
+    printLine(stderr, usageLine());
+    return 2;
+  }
+
   QApplication qtApp(argc, argv);
+  kairo::installTranslation(*language);
   // Whatever Qt did not take is a mistake; starting the drill anyway would hide it.
   QStringList rest = QApplication::arguments().mid(1);
   const bool recording = !rest.removeAll(QStringLiteral("--no-record"));
@@ -70,7 +82,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &app, [&app, recording] {
     app.setRecord(recording
                       ? kairo::Record::open(kairo::Record::defaultFolder())
-                      : kairo::Record::off(QObject::tr("--no-record で記録を止めています。")));
+                      : kairo::Record::off(QCoreApplication::translate("Kairo", "--no-record で記録を止めています。")));
   });
   return qtApp.exec();
 }

@@ -1,5 +1,7 @@
 #include "app/replay.h"
 
+#include <QCoreApplication>
+
 #include "app/application.h"
 #include "core/circuit_code.h"
 #include "diagram/canvas.h"
@@ -51,7 +53,7 @@ const CourseDefinition* courseOf(Application& app, QStringView code, const Repla
   if (plan.steps.size() < 8) return nullptr;
   const CourseDefinition* course = courseOf(app, std::get<FinishStep>(plan.steps[7]));
   if (!course) {
-    why = QStringLiteral("この回路コードの問題はありません。");
+    why = QCoreApplication::translate("Kairo", "この回路コードの問題はありません。");
     return nullptr;
   }
   if (course->refusesCode) {

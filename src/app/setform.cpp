@@ -19,17 +19,23 @@ namespace {
 constexpr auto kSetFormControls = [] {
   constexpr int kPanelLefts[] = {240, 375, 510, 645, 795, 930, 1065, 1200};
   std::array<ControlRow, 3 + kCodePanelLabels.size()> rows{{
-      {"Command1", Kind::PictureButton, "戻る", 120, 7800, 1215, 735},
-      {"Frame1", Kind::Frame, "回路コード", 1560, 7920, 1935, 615},
+      {"Command1", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "戻る"), 120, 7800, 1215, 735},
+      {"Frame1", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "回路コード"), 1560, 7920, 1935, 615},
   }};
   for (std::size_t i = 0; i < kCodePanelLabels.size(); ++i)
     rows[2 + i] = {kCodePanelLabels[i], Kind::Label, "", kPanelLefts[i], 240, 135, 255, "Frame1"};
-  rows.back() = {"cmdSolution", Kind::PictureButton, "解き方", 3615, 7800, 1215, 735};
+  rows.back() = {"cmdSolution",
+                 Kind::PictureButton,
+                 QT_TRANSLATE_NOOP("Kairo", "解き方"),
+                 3615,
+                 7800,
+                 1215,
+                 735};
   return rows;
 }();
 
 constexpr FormSpec kSetForm{.name = "SetForm",
-                            .caption = "描画画面",
+                            .caption = QT_TRANSLATE_NOOP("Kairo", "描画画面"),
                             .width = 11028,
                             .height = 8820,
                             .left = 48,

@@ -1,4 +1,5 @@
 // "解き方": the worked solution of the problem on the drawing, as far as the student has earned it.
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -55,7 +56,7 @@ void hideOnEscape(QWidget* window, std::function<void()> afterwards) {
 QWidget* createSolutionWindow(Application& app) {
   auto* window = new QWidget(nullptr, Qt::Window);
   window->setObjectName(QStringLiteral("解き方"));
-  window->setWindowTitle(QStringLiteral("解き方"));
+  window->setWindowTitle(QCoreApplication::translate("Kairo", "解き方"));
   window->setFont(screenFont());
   window->resize(px(8400), px(8400));
 
@@ -63,7 +64,7 @@ QWidget* createSolutionWindow(Application& app) {
   view->setObjectName(QStringLiteral("txtSolution"));
   view->setFont(screenFont(kSolutionFont));
   view->setOpenLinks(false);
-  auto* close = new QPushButton(QStringLiteral("閉じる"), window);
+  auto* close = new QPushButton(QCoreApplication::translate("Kairo", "閉じる"), window);
   close->setObjectName(QStringLiteral("cmdClose"));
   close->setFont(screenFont());
 

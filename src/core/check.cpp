@@ -1,5 +1,7 @@
 #include "core/check.h"
 
+#include <QCoreApplication>
+
 namespace kairo {
 namespace {
 
@@ -52,7 +54,8 @@ std::optional<CheckOutcome> decideCheck(const CheckSpec& check, const QStringLis
     unlock(check, s);
     if (check.answerOnCorrect) showAnswers(check, s, out);
     if (check.hasVerdict)
-      out.push_back(CheckOutcome::SetText{QStringLiteral("lblA"), QStringLiteral("正解！！")});
+      out.push_back(CheckOutcome::SetText{QStringLiteral("lblA"),
+                                          QCoreApplication::translate("Kairo", "正解！！")});
     out.push_back(CheckOutcome::Hide{check.incorrect});
     out.push_back(CheckOutcome::Open{check.correct});
     return outcome;

@@ -1,5 +1,6 @@
 #include "core/circuit_code.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include "core/exercise_state.h"
@@ -90,16 +91,21 @@ ReplayStep stepAt(const Code& code, int position) {
 }
 
 QString positionName(int position) {
-  if (position == 1) return QStringLiteral("1文字目（電源電圧）");
+  if (position == 1) return QCoreApplication::translate("Kairo", "1文字目（電源電圧）");
   const int element = position <= 4 ? position - 1 : position - 4;
-  return QStringLiteral("%1文字目（素子%2の%3）")
+  return (position <= 4 ? QCoreApplication::translate("Kairo", "%1文字目（素子%2の種類）")
+                        : QCoreApplication::translate("Kairo", "%1文字目（素子%2の値）"))
       .arg(position)
-      .arg(element)
-      .arg(position <= 4 ? QStringLiteral("種類") : QStringLiteral("値"));
+      .arg(element);
 }
 
-const QString kSteps = QStringLiteral("1〜9 か a");
-const QString kKinds = QStringLiteral("1〜3");
+// Looked up when a code is refused, so that the sentence follows the language in use.
+QString stepsAllowed() {
+  return QCoreApplication::translate("Kairo", "1〜9 か a");
+}
+QString kindsAllowed() {
+  return QCoreApplication::translate("Kairo", "1〜3");
+}
 
 // Why the code table has no meaning for the input, or nothing when it has. The source and the
 // values are steps (a digit or "a"), and a 0 V source poses nothing to compute. The circuit class
@@ -108,9 +114,9 @@ const QString kKinds = QStringLiteral("1〜3");
 std::optional<QString> meaningless(const Code& code, const std::vector<ReplayStep>& steps) {
   for (const int position : {1, 5, 6, 7}) {
     const std::optional<char32_t> c = code.at(position);
-    if (c && !isDigit(*c) && !isTenth(c)) return codePositionRefusal(position, kSteps);
+    if (c && !isDigit(*c) && !isTenth(c)) return codePositionRefusal(position, stepsAllowed());
   }
-  if (code.at(1) == U'0') return codePositionRefusal(1, kSteps);
+  if (code.at(1) == U'0') return codePositionRefusal(1, stepsAllowed());
   bool resistor = false;
   for (const ReplayStep& step : steps) {
     const auto* e = std::get_if<ElementStep>(&step);
@@ -118,15 +124,16 @@ std::optional<QString> meaningless(const Code& code, const std::vector<ReplaySte
     if (e->kind == 1) resistor = true;
     // −100 / C has no value for C = 0.
     if (e->kind == 2 && e->value == 0)
-      return positionName(e->position + 4) + QStringLiteral("はコンデンサでは ") + kSteps +
-             QStringLiteral(" です。");
+      return QCoreApplication::translate("Kairo", "%1はコンデンサでは %2 です。")
+          .arg(positionName(e->position + 4), stepsAllowed());
   }
   if (resistor && code.length() < 4)
-    return QStringLiteral("抵抗のある回路のコードは、素子3の種類（4文字目）まで入力して下さい。");
+    return QCoreApplication::translate(
+        "Kairo", "抵抗のある回路のコードは、素子3の種類（4文字目）まで入力して下さい。");
   if (resistor || code.length() >= kCodeLength) {
     for (int element = 1; element <= 3; ++element) {
       const std::optional<char32_t> c = code.kindChar(element);
-      if (c && !isDigit(*c)) return codePositionRefusal(element + 1, kKinds);
+      if (c && !isDigit(*c)) return codePositionRefusal(element + 1, kindsAllowed());
     }
   }
   return std::nullopt;
@@ -151,14 +158,15 @@ std::optional<ReplayPlan> decodeCircuitCode(QStringView text, const ExerciseStat
 
   std::optional<QString> reason = meaningless(code, plan.steps);
   if (!reason && code.length() >= kCodeLength && !hasAnswers(plan.steps, current))
-    reason = QStringLiteral("この回路には答えがありません（共振など）。");
+    reason = QCoreApplication::translate("Kairo", "この回路には答えがありません（共振など）。");
   if (!reason) return plan;
   if (why) *why = *reason;
   return std::nullopt;
 }
 
 QString codePositionRefusal(int position, QStringView allowed) {
-  return positionName(position) + QStringLiteral("は ") + allowed.toString() + QStringLiteral(" です。");
+  return QCoreApplication::translate("Kairo", "%1は %2 です。")
+      .arg(positionName(position), allowed.toString());
 }
 
 QList<char32_t> foldedCode(QStringView text) {

@@ -1,5 +1,6 @@
 #include "core/solution.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -99,9 +100,15 @@ QString subscript(int k) {
   return QString(QChar(0x2080 + k));
 }
 
+QString comma() {
+  return QCoreApplication::translate("Kairo", "、", "between two formulas on one line");
+}
+
 QString roundingNote() {
-  return u"途中の値は有効数字 4 けたで示し（≒）、計算は丸めずに進めます。"
-         u"答えは小数第 3 位を四捨五入して、小数第 2 位まで示します。"_s;
+  return QCoreApplication::translate(
+      "Kairo",
+      "途中の値は有効数字 4 けたで示し（≒）、計算は丸めずに進めます。"
+      "答えは小数第 3 位を四捨五入して、小数第 2 位まで示します。");
 }
 
 FinalAnswer finalAnswer(Complex value, bool complex) {
@@ -117,8 +124,8 @@ QString finalLine(const QString& lhs, const FinalAnswer& answer, const QString& 
   if (answer.im.isEmpty()) return lhs + relation(rounded) + re + unit;
   const QString im = withMinusSign(answer.im);
   rounded = rounded || differs(answer.im.toDouble(), answer.value.im);
-  return lhs + relation(rounded) + complexText(re, im, false) + unit + u"（実部 "_s + re +
-         u"、虚部 "_s + im + u"）"_s;
+  return QCoreApplication::translate("Kairo", "%1（実部 %2、虚部 %3）")
+      .arg(lhs + relation(rounded) + complexText(re, im, false) + unit, re, im);
 }
 
 // A plain non-negative number stands as it is; anything else is bracketed as a factor.
@@ -149,20 +156,21 @@ SolutionStep elementStep(const ExerciseState& s, int k, Complex z) {
   switch (s.elementKind(k)) {
     case 2:
       return {
-          u"Z"_s + n + u"（コンデンサ C"_s + n + u" = "_s + value.text + u" uF）"_s,
-          u"Z"_s + n + u" = jX"_s + n + u"、X"_s + n + u" = −1/(ωC"_s + n + u")"_s,
+          QCoreApplication::translate("Kairo", "Z%1（コンデンサ C%1 = %2 uF）").arg(n, value.text),
+          u"Z"_s + n + u" = jX"_s + n + comma() + u"X"_s + n + u" = −1/(ωC"_s + n + u")"_s,
           chain(u"X"_s + n, {u"−1 / (10⁴ × "_s + value + u" × 10⁻⁶)"_s}),
-          chain(u"X"_s + n, {x + u" Ω"_s}) + u"、"_s + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+          chain(u"X"_s + n, {x + u" Ω"_s}) + comma() + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
     case 3:
       return {
-          u"Z"_s + n + u"（コイル L"_s + n + u" = "_s + value.text + u" mH）"_s,
-          u"Z"_s + n + u" = jX"_s + n + u"、X"_s + n + u" = ωL"_s + n,
+          QCoreApplication::translate("Kairo", "Z%1（コイル L%1 = %2 mH）").arg(n, value.text),
+          u"Z"_s + n + u" = jX"_s + n + comma() + u"X"_s + n + u" = ωL"_s + n,
           chain(u"X"_s + n, {u"10⁴ × "_s + value + u" × 10⁻³"_s}),
-          chain(u"X"_s + n, {x + u" Ω"_s}) + u"、"_s + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+          chain(u"X"_s + n, {x + u" Ω"_s}) + comma() + chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
     default:
-      return {u"Z"_s + n + u"（抵抗 R"_s + n + u" = "_s + figure(z.re).text + u" Ω）"_s,
-              u"Z"_s + n + u" = R"_s + n, chain(u"Z"_s + n, {figure(z.re)}),
-              chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
+      return {
+          QCoreApplication::translate("Kairo", "Z%1（抵抗 R%1 = %2 Ω）").arg(n, figure(z.re).text),
+          u"Z"_s + n + u" = R"_s + n, chain(u"Z"_s + n, {figure(z.re)}),
+          chain(u"Z"_s + n, {figure(z) + u" Ω"_s})};
   }
 }
 

@@ -89,6 +89,8 @@ QString relation(bool rounded);
 QString chain(const QString& lhs, const QList<Shown>& expressions);
 Complex conjugate(Complex z);
 QString subscript(int k);
+// The separator between two formulas written on one line ("、" in Japanese).
+QString comma();
 QString roundingNote();
 // numerator / denominator, worked by multiplying both with the conjugate of a complex denominator.
 QList<Shown> division(Complex numerator, Complex denominator);

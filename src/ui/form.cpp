@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/explanation_picture.h"
+#include "core/translate.h"
 #include "ui/picture_button.h"
 
 namespace kairo {
@@ -60,7 +61,11 @@ QRect pixels(const ControlRow& row) {
 }
 
 QWidget* makeControl(const ControlRow& row, QWidget* parent) {
-  const QString text = QString::fromUtf8(row.text ? row.text : "");
+  // Texts of the table are the Japanese source texts; what the student reads is their
+  // translation. A box starts with what it is given, and a picture button looks its face up
+  // itself.
+  const QString source = QString::fromUtf8(row.text ? row.text : "");
+  const QString text = translated(row.text);
   QWidget* widget = nullptr;
   switch (row.kind) {
     case Kind::Label: {
@@ -71,7 +76,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
       break;
     }
     case Kind::TextBox: {
-      auto* box = new QLineEdit(text, parent);
+      auto* box = new QLineEdit(source, parent);
       // Answers and codes have no length limit worth imposing; this only stops runaway pastes.
       box->setMaxLength(1 << 20);
       widget = box;
@@ -91,10 +96,10 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
       widget = new QPushButton(text, parent);
       break;
     case Kind::PictureButton:
-      widget = new PictureButton(text, parent);
+      widget = new PictureButton(source, parent);
       break;
     case Kind::Picture:
-      widget = new SvgPicture(text, parent);
+      widget = new SvgPicture(source, parent);
       break;
   }
   widget->setObjectName(QString::fromUtf8(row.name));
@@ -149,7 +154,7 @@ QFont screenFont(const FontSpec& wanted) {
 QWidget* buildForm(const FormSpec& layout) {
   auto* form = new QWidget(nullptr, Qt::Window);
   form->setObjectName(QString::fromUtf8(layout.name));
-  form->setWindowTitle(QString::fromUtf8(layout.caption));
+  form->setWindowTitle(translated(layout.caption));
   form->setFont(screenFont());
   const QSize size(px(layout.width), px(layout.height));
   if (layout.left >= 0 && layout.top >= 0)

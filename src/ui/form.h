@@ -20,7 +20,7 @@ enum class Kind {
   TextBox,        // QLineEdit, one-line answer box
   Frame,          // QGroupBox with a caption; controls name it as their container
   Button,         // plain QPushButton showing its text
-  PictureButton,  // PictureButton: `text` is the face text
+  PictureButton,  // PictureButton: `text` is the face's source text (the button translates it)
   Picture,        // QLabel showing the resource `text` (":/title.svg")
 };
 
@@ -39,7 +39,8 @@ struct FontSpec {
 inline constexpr FontSpec kQuestionFont{Face::Default, 8.5};
 
 // One control of a layout table: name, kind, text, rectangle in twips relative to the container,
-// container (nullptr: the window itself).
+// container (nullptr: the window itself). Texts and captions are the Japanese source texts marked
+// with QT_TRANSLATE_NOOP("Kairo", ...); the builder shows their translations.
 struct ControlRow {
   const char* name;
   Kind kind;

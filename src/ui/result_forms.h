@@ -82,7 +82,7 @@ constexpr ResultForm selectionForm(ScreenId id, Rect window, Rect label1, Rect c
 // pass window with its line above "END".
 constexpr ResultForm nextForm(ScreenId id, int left, int top) {
   return correctForm(id, {left, top, 4680, 3192}, {600, 360, 3735, 1095}, {1560, 2160, 1215, 735},
-                     "NEXT");
+                     QT_TRANSLATE_NOOP("Kairo", "NEXT"));
 }
 constexpr ResultForm backForm(ScreenId id, int left, int top, int height, ScreenId back) {
   return incorrectForm(id, {left, top, 4680, height}, {480, 360, 3855, 1215},
@@ -103,7 +103,7 @@ constexpr ResultForm passForm(ScreenId id, int left, int top, const char* pass) 
           .label1 = {480, 240, 2652, 732},
           .command1 = {1680, 2160, 1215, 735},
           .second = {120, 1200, 4092, 852},
-          .face = "END",
+          .face = QT_TRANSLATE_NOOP("Kairo", "END"),
           .pass = pass,
           .passFont = {Face::Gothic, 28.2, true}};
 }

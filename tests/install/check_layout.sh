@@ -167,6 +167,13 @@ if [ -x "$program" ]; then
   [ -z "$out" ] || fail "an unknown option printed to standard output: $out"
   grep -q -- '--no-such-option' "$work/stderr" || fail "the error does not name the unknown option"
   [ $status -ne 124 ] || fail "an unknown option opened the program (timed out)"
+
+  # A language the program does not speak is refused with status 2 and named; a known one is taken.
+  run --lang xx >/dev/null
+  status=$?
+  [ $status -eq 2 ] || fail "--lang xx exited with $status, expected 2"
+  grep -q "'xx'" "$work/stderr" || fail "the error does not name the unknown language"
+  [ "$(run --lang en --version)" = "$app $version" ] || fail "--lang en is not taken with --version"
 fi
 
 if [ $failures -ne 0 ]; then

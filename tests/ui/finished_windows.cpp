@@ -1,12 +1,14 @@
-// Every window looks finished: one size per kind of label, rows that line up with their answer
-// boxes, formulas in one piece, nothing past a window's edge and no maximise button on a window
-// that cannot grow.
+// Every window looks finished, in Japanese and in English: one size per kind of label, rows that
+// line up with their answer boxes, formulas in one piece, nothing past a window's edge and no
+// maximise button on a window that cannot grow.
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <QTranslator>
 #include <map>
 
 #include "app/application.h"
+#include "app/language.h"
 #include "support/driver.h"
 #include "support/test_main.h"
 #include "ui/form.h"
@@ -14,6 +16,25 @@
 using namespace kairo;
 
 namespace {
+
+// The windows are built in the language of the row (Japanese: no translator).
+class InLanguage {
+ public:
+  explicit InLanguage(const QString& code) : translator_(installTranslation(*languageOf(code))) {}
+  ~InLanguage() {
+    if (!translator_) return;
+    QCoreApplication::removeTranslator(translator_);
+    delete translator_;
+  }
+
+ private:
+  QTranslator* translator_;
+};
+
+void languageRows() {
+  QTest::addColumn<QString>("language");
+  for (const QString& code : languageCodes()) QTest::newRow(qPrintable(code)) << code;
+}
 
 QList<ScreenId> allScreens() {
   Application app;
@@ -40,8 +61,12 @@ class FinishedWindows : public QObject {
 
  private slots:
   // One size for the questions, one for the labels of the answer rows, one for the miss-count
-  // caption; each drawn at that size (never shrunk); every control inside its window.
+  // caption; each drawn at that size (never shrunk); every control inside its window; in each
+  // language.
+  void oneSizePerRole_data() { languageRows(); }
   void oneSizePerRole() {
+    QFETCH(QString, language);
+    const InLanguage in(language);
     Application app;
     std::map<QString, QSet<double>> sizes;
     QStringList problems;
@@ -59,14 +84,17 @@ class FinishedWindows : public QObject {
         QString role;
         if (label->objectName() == "Label9" || label->objectName() == "Label1111")
           role = "question";
-        else if (label->text() == "ミスした回数")
+        else if (label->text() == QCoreApplication::translate("Kairo", "ミスした回数"))
           role = "miss caption";
         for (QLineEdit* box : boxes)
           if (box->parentWidget() == label->parentWidget() && box->y() == label->y())
             role = "answer row";
+        // A translation is written to fit: none of its labels is drawn smaller.
+        const bool shrunk = label->shownPointSize() != label->font().pointSizeF();
+        if (shrunk && language != u"ja") problems << name + " shrunk";
         if (role.isEmpty()) continue;
         sizes[role] << label->font().pointSizeF();
-        if (label->shownPointSize() != label->font().pointSizeF()) problems << name + " shrunk";
+        if (shrunk) problems << name + " shrunk";
       }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -105,7 +133,10 @@ class FinishedWindows : public QObject {
 
   // "ω=１０＾4rad/s" stays on one line wherever a question states it; only the drawing screen and
   // the worked solution and the record may be maximised.
+  void formulasWholeAndNoMaximise_data() { languageRows(); }
   void formulasWholeAndNoMaximise() {
+    QFETCH(QString, language);
+    const InLanguage in(language);
     Application app;
     int formulas = 0;
     for (ScreenId id : allScreens()) {

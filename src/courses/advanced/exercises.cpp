@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/translate.h"
 #include "courses/advanced/advanced.h"
 #include "courses/advanced/answers.h"
 #include "courses/advanced/quantities.h"
@@ -114,12 +115,15 @@ struct BoxText {
   const char* unit;
 };
 constexpr BoxText kBoxTexts[] = {
-    {"txtZ", "|Z|=", "Ω"},    {"txtTheta", "θ=", "°"}, {"txtrr", "R=", "Ω"},
-    {"txtjj", "X=", "Ω"},     {"txtP", "P=", "W"},     {"txtQ", "Q=", "var"},
-    {"txtS", "S=", "V·A"},    {"txtPF", "力率=", "%"}, {"txtI", "|I1|=", "A"},
-    {"txtI1", "|I1|=", "A"},  {"txtTh1", "∠I1=", "°"}, {"txtI2", "|I2|=", "A"},
-    {"txtTh2", "∠I2=", "°"},  {"txtI3", "|I3|=", "A"}, {"txtTh3", "∠I3=", "°"},
-    {"txtArr1", "a=", "A"},   {"txtAjj1", "b=", "A"},  {"txtV", "|V23|=", "V"},
+    {"txtZ", "|Z|=", "Ω"},    {"txtTheta", "θ=", "°"},
+    {"txtrr", "R=", "Ω"},     {"txtjj", "X=", "Ω"},
+    {"txtP", "P=", "W"},      {"txtQ", "Q=", "var"},
+    {"txtS", "S=", "V·A"},    {"txtPF", QT_TRANSLATE_NOOP("Kairo", "力率="), "%"},
+    {"txtI", "|I1|=", "A"},   {"txtI1", "|I1|=", "A"},
+    {"txtTh1", "∠I1=", "°"},  {"txtI2", "|I2|=", "A"},
+    {"txtTh2", "∠I2=", "°"},  {"txtI3", "|I3|=", "A"},
+    {"txtTh3", "∠I3=", "°"},  {"txtArr1", "a=", "A"},
+    {"txtAjj1", "b=", "A"},   {"txtV", "|V23|=", "V"},
     {"txtThV", "∠V23=", "°"},
 };
 
@@ -130,9 +134,9 @@ const BoxText& textsOf(const char* box) {
   return kBoxTexts[0];
 }
 
-constexpr const char* kOmega = "ただし、ω＝１０^4 rad/s とする。";
-constexpr const char* kPrecision =
-    "途中の計算は有効数字４桁以上で行い、答えは小数点以下２桁まで求めなさい。";
+constexpr const char* kOmega = QT_TRANSLATE_NOOP("Kairo", "ただし、ω＝１０^4 rad/s とする。");
+constexpr const char* kPrecision = QT_TRANSLATE_NOOP(
+    "Kairo", "途中の計算は有効数字４桁以上で行い、答えは小数点以下２桁まで求めなさい。");
 
 struct Exercise {
   ScreenId id;
@@ -141,31 +145,41 @@ struct Exercise {
   bool precision;        // the question asks for four significant figures along the way
 };
 
-constexpr const char* kPolarQuestion =
+constexpr const char* kPolarQuestion = QT_TRANSLATE_NOOP(
+    "Kairo",
     "電源電圧 E は実効値とする。合成インピーダンス Z の大きさ |Z| [Ω] と偏角 θ [°] を求めなさい。"
-    "θ は電流が電圧より遅れる（誘導性の）とき正、進む（容量性の）とき負とする。";
-constexpr const char* kPowerQuestion =
+    "θ は電流が電圧より遅れる（誘導性の）とき正、進む（容量性の）とき負とする。");
+constexpr const char* kPowerQuestion = QT_TRANSLATE_NOOP(
+    "Kairo",
     "電源が回路に供給する有効電力 P [W]、無効電力 Q [var]、皮相電力 S [V·A] と力率 [%] "
-    "を求めなさい。Q は遅れ（誘導性）を正、進み（容量性）を負とする。";
-constexpr const char* kPhasorQuestion =
+    "を求めなさい。Q は遅れ（誘導性）を正、進み（容量性）を負とする。");
+constexpr const char* kPhasorQuestion = QT_TRANSLATE_NOOP(
+    "Kairo",
     "電源電圧 E の位相を 0° として、電流 I1、I2、I3 の大きさ [A] と位相角 [°] を求めなさい。"
-    "位相角は −180° より大きく 180° 以下とし、E より進むとき正とする。";
+    "位相角は −180° より大きく 180° 以下とし、E より進むとき正とする。");
 
 constexpr Exercise kExercises[] = {
-    {Hardi, "問題１", kPolarQuestion, true},
-    {Hardi2, "問題１", kPolarQuestion, true},
-    {HardiChoku, "問題１", "合成インピーダンス Z を Z＝R＋jX の形で求めなさい。", false},
-    {HardP, "問題２", kPowerQuestion, true},
-    {HardP2, "問題２", kPowerQuestion, true},
-    {HardPS, "問題２", "電源から流れる電流の大きさ |I1| [A] と皮相電力 S [V·A] を求めなさい。",
+    {Hardi, QT_TRANSLATE_NOOP("Kairo", "問題１"), kPolarQuestion, true},
+    {Hardi2, QT_TRANSLATE_NOOP("Kairo", "問題１"), kPolarQuestion, true},
+    {HardiChoku, QT_TRANSLATE_NOOP("Kairo", "問題１"),
+     QT_TRANSLATE_NOOP("Kairo", "合成インピーダンス Z を Z＝R＋jX の形で求めなさい。"), false},
+    {HardP, QT_TRANSLATE_NOOP("Kairo", "問題２"), kPowerQuestion, true},
+    {HardP2, QT_TRANSLATE_NOOP("Kairo", "問題２"), kPowerQuestion, true},
+    {HardPS, QT_TRANSLATE_NOOP("Kairo", "問題２"),
+     QT_TRANSLATE_NOOP("Kairo",
+                       "電源から流れる電流の大きさ |I1| [A] と皮相電力 S [V·A] を求めなさい。"),
      true},
-    {HardAA, "問題３", kPhasorQuestion, true},
-    {HardAA2, "問題３", kPhasorQuestion, true},
-    {HardAA3, "問題３", "電源電圧 E の位相を 0° として、電流 I1 を I1＝a＋jb の形で求めなさい。",
+    {HardAA, QT_TRANSLATE_NOOP("Kairo", "問題３"), kPhasorQuestion, true},
+    {HardAA2, QT_TRANSLATE_NOOP("Kairo", "問題３"), kPhasorQuestion, true},
+    {HardAA3, QT_TRANSLATE_NOOP("Kairo", "問題３"),
+     QT_TRANSLATE_NOOP("Kairo",
+                       "電源電圧 E の位相を 0° として、電流 I1 を I1＝a＋jb の形で求めなさい。"),
      false},
-    {HardAAHei, "問題３",
-     "電源電圧 E の位相を 0° として、並列部分（素子2と素子3）にかかる電圧 V23 の大きさ [V] "
-     "と位相角 [°] を求めなさい。",
+    {HardAAHei, QT_TRANSLATE_NOOP("Kairo", "問題３"),
+     QT_TRANSLATE_NOOP(
+         "Kairo",
+         "電源電圧 E の位相を 0° として、並列部分（素子2と素子3）にかかる電圧 V23 の大きさ [V] "
+         "と位相角 [°] を求めなさい。"),
      true},
 };
 
@@ -175,11 +189,16 @@ constexpr int kWidth = 5400;
 constexpr int kInner = kWidth - 480;  // frame contents
 constexpr int kCell = kInner / 2;     // two answers side by side
 constexpr int kRowStep = 400;
-constexpr int kLinePitch = 204;    // 8.5 pt lines
-constexpr int kCharsPerLine = 27;  // full-width characters on a question line
+constexpr int kLinePitch = 204;  // 8.5 pt lines
 
+// The lines the question takes at its font across the frame, in whatever language, and one to
+// spare.
 int questionHeight(const QString& text) {
-  const int lines = int((text.size() + kCharsPerLine - 1) / kCharsPerLine) + 1;
+  FitLabel probe(text);
+  probe.setFont(screenFont(kQuestionFont));
+  probe.setWordWrap(true);
+  probe.setGeometry(0, 0, px(kInner), 1 << 14);
+  const int lines = int(probe.shownLines().size()) + 1;
   return lines * kLinePitch + 60;
 }
 
@@ -243,17 +262,21 @@ QWidget* createExercise(ScreenId id) {
   if (!exercise) return nullptr;
   const CheckSpec& check = checkOf(id);
 
-  const QString question = QString::fromUtf8(exercise->question) +
-                           (exercise->precision ? QString::fromUtf8(kPrecision) : QString()) +
-                           QString::fromUtf8(kOmega);
+  // The question is put together from its sentences in the language shown; the builder then
+  // finds no translation of the whole and shows it as it is.
+  const QString question = translated(exercise->question) +
+                           (exercise->precision ? translated(kPrecision) : QString()) +
+                           translated(kOmega);
   const QByteArray questionText = question.toUtf8();
   Layout layout;
   int frameTop = 120;
   if (id == Hardi) {
-    layout.add("cmdSuuti", Kind::PictureButton, "start", 120, 120, 855, 375);
+    layout.add("cmdSuuti", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "start"), 120, 120, 855,
+               375);
     layout.add("Label10", Kind::Label,
-               "左のスタートボタンをクリックして開始すると，回路図が表示されます。", 1080, 120,
-               kWidth - 1200, 420);
+               QT_TRANSLATE_NOOP(
+                   "Kairo", "左のスタートボタンをクリックして開始すると，回路図が表示されます。"),
+               1080, 120, kWidth - 1200, 420);
     frameTop = 660;
   }
   const int questionTop = 300;
@@ -261,16 +284,20 @@ QWidget* createExercise(ScreenId id) {
   layout.add("Label9", Kind::Label, questionText.constData(), 120, questionTop, kInner,
              questionBottom - questionTop, "Frame2", Tint::Default, kQuestionFont);
   int y = layout.answers(check.boxes, false, questionBottom + 120, "Frame2") + 80;
-  layout.add("cmdkaitou", Kind::PictureButton, "解答チェック", kInner / 2 - 667 + 120, y, 1335, 375,
-             "Frame2");
+  layout.add("cmdkaitou", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "解答チェック"),
+             kInner / 2 - 667 + 120, y, 1335, 375, "Frame2");
   layout.add("lblA", Kind::Label, "", kInner / 2 + 800 + 120, y, 1200, 375, "Frame2", Tint::Blue);
   y += 480;
-  layout.add("Label78", Kind::Label,
-             check.followUp ? "解答チェックは三回行えます。三回目でも間違えますと答えを表示します。"
-                            : "解答チェックは三回行えます。",
-             120, y, kInner, 480, "Frame2");
+  layout.add(
+      "Label78", Kind::Label,
+      check.followUp
+          ? QT_TRANSLATE_NOOP(
+                "Kairo", "解答チェックは三回行えます。三回目でも間違えますと答えを表示します。")
+          : QT_TRANSLATE_NOOP("Kairo", "解答チェックは三回行えます。"),
+      120, y, kInner, 480, "Frame2");
   y += 560;
-  layout.add("Label5", Kind::Label, "ミスした回数", 120, y, 975, 255, "Frame2");
+  layout.add("Label5", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "ミスした回数"), 120, y, 975, 255,
+             "Frame2");
   layout.add("Label6", Kind::Label, "", 1200, y, 375, 255, "Frame2", Tint::Red);
   const int frameHeight = y + 375;
 
@@ -278,7 +305,8 @@ QWidget* createExercise(ScreenId id) {
   rows.push_back(
       {"Frame2", Kind::Frame, exercise->caption, 120, frameTop, kWidth - 240, frameHeight});
   int height = frameTop + frameHeight + 120;
-  const QByteArray answerCaption = QByteArray(exercise->caption) + "の答え";
+  const QByteArray answerCaption =
+      QCoreApplication::translate("Kairo", "%1の答え").arg(translated(exercise->caption)).toUtf8();
   if (!check.answers.empty()) {
     const int bottom = layout.answers(check.answers, true, 300, "Frame1");
     rows.push_back(

@@ -1,5 +1,6 @@
 #include "courses/advanced/quantities.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cmath>
 #include <numbers>
@@ -130,14 +131,16 @@ bool withinGeneratorLimits(const ExerciseState& state) {
 
 std::optional<QString> refusesCode(QStringView code, const ExerciseState& replayed) {
   const QList<char32_t> c = foldedCode(code);
-  if (c.size() != 8) return QStringLiteral("上級の回路コードは 8 文字です。");
+  if (c.size() != 8) return QCoreApplication::translate("Kairo", "上級の回路コードは 8 文字です。");
   for (const int position : {1, 5, 6, 7})
-    if (!isStep(c[position - 1])) return codePositionRefusal(position, u"1〜9 か a");
+    if (!isStep(c[position - 1]))
+      return codePositionRefusal(position, QCoreApplication::translate("Kairo", "1〜9 か a"));
   for (const int position : {2, 3, 4})
     if (c[position - 1] < U'1' || c[position - 1] > U'3')
-      return codePositionRefusal(position, u"1〜3");
+      return codePositionRefusal(position, QCoreApplication::translate("Kairo", "1〜3"));
   if (!isAdvancedCircuit(replayed))
-    return QStringLiteral("上級の回路には、抵抗と、コンデンサかコイルが要ります。");
+    return QCoreApplication::translate("Kairo",
+                                       "上級の回路には、抵抗と、コンデンサかコイルが要ります。");
   return std::nullopt;
 }
 

@@ -16,7 +16,7 @@ constexpr ResultForm kResults[] = {
     nextForm(HardPSeikai, 2664, 5100),
     nextForm(HardPSSeikai, 2544, 5220),
     nextForm(HardAAHeiSeikai, 2820, 5016),
-    passForm(HardAASeikai, 2820, 4812, "上級合格です！"),
+    passForm(HardAASeikai, 2820, 4812, QT_TRANSLATE_NOOP("Kairo", "上級合格です！")),
     backForm(HardiFuseikai1, 5808, 432, 3192, Hardi),
     backForm(Hardi2Fuseikai1, 5808, 384, 3192, Hardi2),
     backForm(HardiChokuFuseikai1, 5760, 468, 3192, HardiChoku),
@@ -102,10 +102,11 @@ constexpr RouteStep kStart[] = {hide(SetForm), open(SetForm), reset(Hardi),
 constexpr FontSpec kHeadline{Face::Gothic, 36, false};
 constexpr FontSpec kMincho{Face::Mincho, 14, true};
 constexpr ControlRow kEndControls[] = {
-    {"Label1", Kind::Label, "不正解！", 1800, 240, 2892, 852, nullptr, Tint::Default, kHeadline},
+    {"Label1", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "不正解！"), 1800, 240, 2892, 852, nullptr,
+     Tint::Default, kHeadline},
     {"Label2",
      Kind::Label,
-     "出直してきなさい！！",
+     QT_TRANSLATE_NOOP("Kairo", "出直してきなさい！！"),
      1560,
      1200,
      3852,
@@ -113,17 +114,17 @@ constexpr ControlRow kEndControls[] = {
      nullptr,
      Tint::Red,
      {Face::Gothic, 18, true}},
-    {"Label3", Kind::Label, "上級の公式は次のとおりです。", 360, 1860, 6372, 420, nullptr,
-     Tint::Default, kMincho},
-    {"Label4", Kind::Label, "|Z|＝√（R²＋X²）　θ＝tan⁻¹（X／R）", 360, 2400, 6372, 420, nullptr,
-     Tint::Default, kMincho},
-    {"Label5", Kind::Label, "P＝EI cos θ　Q＝EI sin θ　S＝EI", 360, 2880, 6372, 420, nullptr,
-     Tint::Default, kMincho},
-    {"Label6", Kind::Label, "力率＝P／S　I2＝I1・Z3／（Z2＋Z3）", 360, 3360, 6372, 420, nullptr,
-     Tint::Default, kMincho},
-    {"Label7", Kind::Label, "勉強し直して下さい。", 360, 3900, 6372, 420, nullptr, Tint::Default,
-     kMincho},
-    {"Command1", Kind::PictureButton, "END", 2880, 4680, 1215, 735},
+    {"Label3", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "上級の公式は次のとおりです。"), 360, 1860,
+     6372, 420, nullptr, Tint::Default, kMincho},
+    {"Label4", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "|Z|＝√（R²＋X²）　θ＝tan⁻¹（X／R）"), 360,
+     2400, 6372, 420, nullptr, Tint::Default, kMincho},
+    {"Label5", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "P＝EI cos θ　Q＝EI sin θ　S＝EI"), 360,
+     2880, 6372, 420, nullptr, Tint::Default, kMincho},
+    {"Label6", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "力率＝P／S　I2＝I1・Z3／（Z2＋Z3）"), 360,
+     3360, 6372, 420, nullptr, Tint::Default, kMincho},
+    {"Label7", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "勉強し直して下さい。"), 360, 3900, 6372,
+     420, nullptr, Tint::Default, kMincho},
+    {"Command1", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "END"), 2880, 4680, 1215, 735},
 };
 
 }  // namespace
@@ -138,8 +139,8 @@ std::span<const RouteStep> startSteps() {
 
 QWidget* createResult(Session& app, ScreenId id) {
   if (id == HardEND)
-    return buildForm(FormSpec{HardEND.utf8, "終了画面", 7140, 5640, 1512, 2760, Background::Default,
-                              kEndControls});
+    return buildForm(FormSpec{HardEND.utf8, QT_TRANSLATE_NOOP("Kairo", "終了画面"), 7140, 5640,
+                              1512, 2760, Background::Default, kEndControls});
   for (const ResultForm& result : kResults)
     if (result.id == id) return buildResultForm(app, result);
   return nullptr;

@@ -5,24 +5,27 @@
 namespace kairo::beginner {
 namespace {
 
-constexpr const char* kCheckFace = "解答チェック";
-constexpr const char* kThreeChecks = "解答チェックは三回行えます。";
-constexpr const char* kThreeChecksThenAnswer =
-    "解答チェックは三回行えます。三回目でも間違えますと答えを表示します。";
-constexpr const char* kMissCaption = "ミスした回数";
-constexpr const char* kResistanceQuestion =
-    "合成抵抗を小数点以下２桁までで求めなさい。得られた数値を下の空白に入力して下さい。";
+constexpr const char* kCheckFace = QT_TRANSLATE_NOOP("Kairo", "解答チェック");
+constexpr const char* kThreeChecks = QT_TRANSLATE_NOOP("Kairo", "解答チェックは三回行えます。");
+constexpr const char* kThreeChecksThenAnswer = QT_TRANSLATE_NOOP(
+    "Kairo", "解答チェックは三回行えます。三回目でも間違えますと答えを表示します。");
+constexpr const char* kMissCaption = QT_TRANSLATE_NOOP("Kairo", "ミスした回数");
+constexpr const char* kResistanceQuestion = QT_TRANSLATE_NOOP(
+    "Kairo", "合成抵抗を小数点以下２桁までで求めなさい。得られた数値を下の空白に入力して下さい。");
 
 // ---- Combined resistance: EasyR1, then EasyR2 and EasyR並 ----
 
 constexpr ControlRow kEasyR1Controls[] = {
-    {"cmdSuuti", Kind::PictureButton, "start", 120, 360, 975, 375},
-    {"Label10", Kind::Label, "左の問題ボタンをクリックすると、回路図が表示されます。", 1320, 360,
-     3255, 495},
-    {"Frame1", Kind::Frame, "問題１", 240, 1080, 3735, 2415},
+    {"cmdSuuti", Kind::PictureButton, QT_TRANSLATE_NOOP("Kairo", "start"), 120, 360, 975, 375},
+    {"Label10", Kind::Label,
+     QT_TRANSLATE_NOOP("Kairo", "左の問題ボタンをクリックすると、回路図が表示されます。"), 1320,
+     360, 3255, 495},
+    {"Frame1", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題１"), 240, 1080, 3735, 2415},
     {"Label9", Kind::Label,
-     "合成抵抗を小数点以下２桁までで求めなさい。得られた数値は下の空白に入力して下さい。", 120, 240,
-     3492, 372, "Frame1", Tint::Default, kQuestionFont},
+     QT_TRANSLATE_NOOP(
+         "Kairo",
+         "合成抵抗を小数点以下２桁までで求めなさい。得られた数値は下の空白に入力して下さい。"),
+     120, 240, 3492, 372, "Frame1", Tint::Default, kQuestionFont},
     {"Label11", Kind::Label, "R=", 720, 840, 252, 252, "Frame1"},
     {"txtZR", Kind::TextBox, "", 960, 840, 855, 270, "Frame1"},
     {"Label12", Kind::Label, "Ω", 1920, 840, 132, 252, "Frame1"},
@@ -47,7 +50,7 @@ constexpr ControlRow kRAnswer{"lblZR", Kind::Label, "", 600, 240, 615, 255, "fra
 constexpr ControlRow kRAnswerUnit{"Label13", Kind::Label, "Ω", 1320, 240, 135, 255, "fraKotae"};
 
 constexpr ControlRow kEasyR2Controls[] = {
-    {"Frame1", Kind::Frame, "問題１", 240, 480, 4092, 2775},
+    {"Frame1", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題１"), 240, 480, 4092, 2775},
     {"Label9", Kind::Label, kResistanceQuestion, 240, 240, 3612, 492, "Frame1", Tint::Default,
      kQuestionFont},
     {"Label11", Kind::Label, "R=", 1080, 840, 255, 255, "Frame1"},
@@ -58,14 +61,14 @@ constexpr ControlRow kEasyR2Controls[] = {
     kRThreeChecks,
     kRMissCaption,
     kRMiss,
-    {"fraKotae", Kind::Frame, "問題１の答え", 240, 3600, 3855, 615},
+    {"fraKotae", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題１の答え"), 240, 3600, 3855, 615},
     kRAnswerCaption,
     kRAnswer,
     kRAnswerUnit,
 };
 
 constexpr ControlRow kEasyRHeiControls[] = {
-    {"Frame1", Kind::Frame, "問題１a", 600, 480, 3855, 2775},
+    {"Frame1", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題１a"), 600, 480, 3855, 2775},
     {"Label9", Kind::Label, kResistanceQuestion, 120, 240, 3492, 492, "Frame1", Tint::Default,
      kQuestionFont},
     {"Label11", Kind::Label, "R=", 720, 960, 255, 255, "Frame1"},
@@ -76,7 +79,7 @@ constexpr ControlRow kEasyRHeiControls[] = {
     kRThreeChecks,
     kRMissCaption,
     kRMiss,
-    {"fraKotae", Kind::Frame, "問題１aの答え", 600, 3600, 3855, 615},
+    {"fraKotae", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題１aの答え"), 600, 3600, 3855, 615},
     kRAnswerCaption,
     kRAnswer,
     kRAnswerUnit,
@@ -103,10 +106,11 @@ constexpr ControlRow kI1Answer{"LabelArr1", Kind::Label, "",          600,      
 constexpr ControlRow kI1AnswerUnit{"Label15", Kind::Label, "A", 1320, 360, 135, 255, "Frame1[1]"};
 
 constexpr ControlRow kEasyAControls[] = {
-    {"Frame2", Kind::Frame, "問題2", 120, 240, 3612, 3012},
+    {"Frame2", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題2"), 120, 240, 3612, 3012},
     {"Label1111", Kind::Label,
-     "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
-     "得られた数値を下の空白に入力してください。",
+     QT_TRANSLATE_NOOP("Kairo",
+                       "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
+                       "得られた数値を下の空白に入力してください。"),
      240, 360, 3132, 612, "Frame2", Tint::Default, kQuestionFont},
     kI1Caption,
     kI1Box,
@@ -124,10 +128,11 @@ constexpr ControlRow kEasyAControls[] = {
 };
 
 constexpr ControlRow kEasyA2Controls[] = {
-    {"Frame2", Kind::Frame, "問題2", 0, 120, 3495, 3132},
+    {"Frame2", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題2"), 0, 120, 3495, 3132},
     {"Label1111", Kind::Label,
-     "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
-     "得られた数値は下の空白に入力して下さい。",
+     QT_TRANSLATE_NOOP("Kairo",
+                       "I1, I2, I3に流れるそれぞれの電流を小数点以下２桁までで答えなさい。"
+                       "得られた数値は下の空白に入力して下さい。"),
      120, 360, 3252, 612, "Frame2", Tint::Default, kQuestionFont},
     kI1Caption,
     kI1Box,
@@ -142,7 +147,7 @@ constexpr ControlRow kEasyA2Controls[] = {
     {"Label5[1]", Kind::Label, kThreeChecksThenAnswer, 120, 2280, 3252, 372, "Frame2"},
     {"Label5[0]", Kind::Label, kMissCaption, 120, 2760, 972, 252, "Frame2"},
     {"Label6", Kind::Label, "", 1320, 2760, 372, 252, "Frame2", Tint::Red},
-    {"Frame1[1]", Kind::Frame, "問題２の答え", 120, 3360, 3015, 1095},
+    {"Frame1[1]", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題２の答え"), 120, 3360, 3015, 1095},
     kI1AnswerCaption,
     kI1Answer,
     kI1AnswerUnit,
@@ -155,10 +160,11 @@ constexpr ControlRow kEasyA2Controls[] = {
 };
 
 constexpr ControlRow kEasyA3Controls[] = {
-    {"Frame2", Kind::Frame, "問題２ｂ", 120, 120, 3612, 3012},
+    {"Frame2", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題２ｂ"), 120, 120, 3612, 3012},
     {"Label1111", Kind::Label,
-     "合成抵抗Rに流れる電流を小数点以下２桁までで答えなさい。"
-     "得られた数値は下の空白に入力して下さい。",
+     QT_TRANSLATE_NOOP("Kairo",
+                       "合成抵抗Rに流れる電流を小数点以下２桁までで答えなさい。"
+                       "得られた数値は下の空白に入力して下さい。"),
      120, 360, 3372, 612, "Frame2", Tint::Default, kQuestionFont},
     {"Label21", Kind::Label, "I=", 360, 1080, 252, 252, "Frame2"},
     kI1Box,
@@ -167,20 +173,22 @@ constexpr ControlRow kEasyA3Controls[] = {
     {"Label5[1]", Kind::Label, kThreeChecksThenAnswer, 120, 2040, 3252, 372, "Frame2"},
     {"Label5[0]", Kind::Label, kMissCaption, 120, 2520, 972, 252, "Frame2"},
     {"Label6", Kind::Label, "", 1320, 2520, 372, 252, "Frame2", Tint::Red},
-    {"Frame1[1]", Kind::Frame, "問題２の答え", 120, 3360, 3015, 735},
+    {"Frame1[1]", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題２の答え"), 120, 3360, 3015, 735},
     kI1AnswerCaption,
     kI1Answer,
     kI1AnswerUnit,
 };
 
 constexpr ControlRow kEasyAHeiControls[] = {
-    {"Frame2", Kind::Frame, "問題2a", 120, 120, 3735, 3375},
+    {"Frame2", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題2a"), 120, 120, 3735, 3375},
     // The ideographic spaces push "それでは、" onto a line of its own.
     {"Label1111", Kind::Label,
-     "I1の電流の答えは正解です。"
-     "　　　　　　　　　　"
-     "それでは、 並列接続では電流はどのように分配されるでしょうか？"
-     "I2、I3に流れる電流を小数点以下２桁までで答えなさい。得られた数値は下の空白に入力して下さい。",
+     QT_TRANSLATE_NOOP("Kairo",
+                       "I1の電流の答えは正解です。"
+                       "　　　　　　　　　　"
+                       "それでは、 並列接続では電流はどのように分配されるでしょうか？"
+                       "I2、I3に流れる電流を小数点以下２桁までで答えなさい。得られた数値は下の空白"
+                       "に入力して下さい。"),
      120, 360, 3492, 1092, "Frame2", Tint::Default, kQuestionFont},
     {"Label22", Kind::Label, "I2=", 240, 1680, 255, 255, "Frame2"},
     {"txtArr2", Kind::TextBox, "", 480, 1680, 735, 270, "Frame2"},
@@ -193,7 +201,7 @@ constexpr ControlRow kEasyAHeiControls[] = {
     {"Label5[1]", Kind::Label, kThreeChecksThenAnswer, 120, 2400, 3255, 375, "Frame2"},
     {"Label5[0]", Kind::Label, kMissCaption, 240, 2880, 975, 255, "Frame2"},
     {"Label6", Kind::Label, "", 1200, 2880, 375, 255, "Frame2", Tint::Red},
-    {"Frame1[1]", Kind::Frame, "問題２aの答え", 240, 3840, 3015, 615},
+    {"Frame1[1]", Kind::Frame, QT_TRANSLATE_NOOP("Kairo", "問題２aの答え"), 240, 3840, 3015, 615},
     {"Label16", Kind::Label, "I2=", 120, 240, 375, 255, "Frame1[1]"},
     {"LabelArr2", Kind::Label, "", 360, 240, 615, 255, "Frame1[1]", Tint::Red},
     {"Label18", Kind::Label, "A", 1200, 240, 135, 255, "Frame1[1]"},
@@ -204,13 +212,20 @@ constexpr ControlRow kEasyAHeiControls[] = {
 
 // Window: name, caption, client size, desktop position of the client area.
 constexpr FormSpec kExercises[] = {
-    {"EasyR1", "問題１", 4572, 3684, 5844, 4440, Background::Default, kEasyR1Controls},
-    {"EasyR2", "問題１", 4452, 4500, 5880, 4032, Background::Default, kEasyR2Controls},
-    {"EasyR並", "問題１a ", 4884, 4404, 2616, 3744, Background::Default, kEasyRHeiControls},
-    {"EasyA", "問題２", 3936, 3420, 84, 4440, Background::Default, kEasyAControls},
-    {"EasyA2", "問題２", 4020, 5208, 84, 3420, Background::Default, kEasyA2Controls},
-    {"EasyA3", "問題２b", 3972, 4188, 132, 3588, Background::Default, kEasyA3Controls},
-    {"EasyA並", "問題２a", 4260, 5280, 2868, 3300, Background::Default, kEasyAHeiControls},
+    {"EasyR1", QT_TRANSLATE_NOOP("Kairo", "問題１"), 4572, 3684, 5844, 4440, Background::Default,
+     kEasyR1Controls},
+    {"EasyR2", QT_TRANSLATE_NOOP("Kairo", "問題１"), 4452, 4500, 5880, 4032, Background::Default,
+     kEasyR2Controls},
+    {"EasyR並", QT_TRANSLATE_NOOP("Kairo", "問題１a "), 4884, 4404, 2616, 3744, Background::Default,
+     kEasyRHeiControls},
+    {"EasyA", QT_TRANSLATE_NOOP("Kairo", "問題２"), 3936, 3420, 84, 4440, Background::Default,
+     kEasyAControls},
+    {"EasyA2", QT_TRANSLATE_NOOP("Kairo", "問題２"), 4020, 5208, 84, 3420, Background::Default,
+     kEasyA2Controls},
+    {"EasyA3", QT_TRANSLATE_NOOP("Kairo", "問題２b"), 3972, 4188, 132, 3588, Background::Default,
+     kEasyA3Controls},
+    {"EasyA並", QT_TRANSLATE_NOOP("Kairo", "問題２a"), 4260, 5280, 2868, 3300, Background::Default,
+     kEasyAHeiControls},
 };
 
 const FormSpec& layoutOf(ScreenId id) {

@@ -16,11 +16,11 @@ constexpr auto selection = selectionForm;
 
 constexpr ResultForm kResults[] = {
     correct(EasyRSeikai, {2904, 5100, 4680, 3192}, {600, 360, 3735, 1095}, {1560, 2160, 1215, 735},
-            "NEXT"),
+            QT_TRANSLATE_NOOP("Kairo", "NEXT")),
     correct(EasyRHeiSeikai, {2784, 4728, 4680, 3192}, {600, 240, 3735, 1095},
-            {1680, 2040, 1215, 735}, "NEXT"),
+            {1680, 2040, 1215, 735}, QT_TRANSLATE_NOOP("Kairo", "NEXT")),
     correct(EasyAHeiSeikai, {2412, 4524, 4680, 3192}, {600, 240, 3735, 1095},
-            {1560, 2160, 1215, 735}, "NEXT"),
+            {1560, 2160, 1215, 735}, QT_TRANSLATE_NOOP("Kairo", "NEXT")),
     // The course is passed: a smaller headline and the pass line above "END".
     {.id = EasyASeikai,
      .kind = ResultKind::Correct,
@@ -31,8 +31,8 @@ constexpr ResultForm kResults[] = {
      .label1 = {480, 240, 2652, 732},
      .command1 = {1680, 2160, 1215, 735},
      .second = {120, 1200, 4092, 852},
-     .face = "END",
-     .pass = "初級合格です！",
+     .face = QT_TRANSLATE_NOOP("Kairo", "END"),
+     .pass = QT_TRANSLATE_NOOP("Kairo", "初級合格です！"),
      .passFont = {Face::Gothic, 28.2, false}},
     // All at the top right of the desktop, away from the exercises.
     incorrect(EasyRFuseikai1, {5808, 432, 4680, 3192}, {480, 360, 3855, 1215},
@@ -130,8 +130,9 @@ std::span<const RouteStep> startSteps() {
 
 QWidget* createResult(Session& app, ScreenId id) {
   if (id == EasyREND)
-    return buildEndForm(EasyREND, 1680, 2148, 7380, 5904, "二つの抵抗をR1,R2とすると、",
-                        "　R=　R１・R2/（R1+R2）");
+    return buildEndForm(EasyREND, 1680, 2148, 7380, 5904,
+                        QT_TRANSLATE_NOOP("Kairo", "二つの抵抗をR1,R2とすると、"),
+                        QT_TRANSLATE_NOOP("Kairo", "　R=　R１・R2/（R1+R2）"));
   return buildResultForm(app, resultOf(id));
 }
 

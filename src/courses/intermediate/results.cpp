@@ -15,7 +15,7 @@ constexpr ResultForm kResults[] = {
     nextForm(NormaliSeikai, 2664, 5100),
     nextForm(NormaliHeiSeikai, 2544, 5220),
     nextForm(NormalAAHeiSeikai, 2820, 5016),
-    passForm(NormalAASeikai, 2820, 4812, "中級合格です！"),
+    passForm(NormalAASeikai, 2820, 4812, QT_TRANSLATE_NOOP("Kairo", "中級合格です！")),
     backForm(NormaliFuseikai1, 5808, 432, 3192, Normali),
     backForm(Normali2Fuseikai1, 5808, 384, 3192, Normali2),
     backForm(NormaliHeiFuseikai1, 5760, 468, 3192, NormaliHei),
@@ -99,8 +99,9 @@ std::span<const RouteStep> startSteps() {
 
 QWidget* createResult(Session& app, ScreenId id) {
   if (id == NormalEND)
-    return buildEndForm(NormalEND, 1512, 2760, 7140, 5952, "二つのインピーダンスをZ1,Z2とすると、",
-                        "　Z=　Z１・Z2/（Z1+Z2）");
+    return buildEndForm(NormalEND, 1512, 2760, 7140, 5952,
+                        QT_TRANSLATE_NOOP("Kairo", "二つのインピーダンスをZ1,Z2とすると、"),
+                        QT_TRANSLATE_NOOP("Kairo", "　Z=　Z１・Z2/（Z1+Z2）"));
   for (const ResultForm& result : kResults)
     if (result.id == id) return buildResultForm(app, result);
   return nullptr;
