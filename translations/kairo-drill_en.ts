@@ -617,5 +617,178 @@
         <source>1〜3</source>
         <translation>1–3</translation>
     </message>
+    <message>
+        <source>このプログラムは記録を付けていません。</source>
+        <translation>This program keeps no learning record.</translation>
+    </message>
+    <message>
+        <source>--no-record で記録を止めています。</source>
+        <translation>The record is turned off with --no-record.</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>ヒントで合格</source>
+        <translation>Passed with help</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Abandoned</translation>
+    </message>
+    <message>
+        <source>まだ記録がありません</source>
+        <translation>No problems recorded yet</translation>
+    </message>
+    <message>
+        <source>%1（%2%）</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>記録ファイル：%1（このコンピューターの外へは送られません）</source>
+        <translation>Record file: %1 (it never leaves this computer)</translation>
+    </message>
+    <message>
+        <source>記録は読むだけです：%1</source>
+        <translation>The record is read-only: %1</translation>
+    </message>
+    <message>
+        <source>記録は止まっています：%1</source>
+        <translation>The record is off: %1</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>書き出しました：%1</source>
+        <translation>Exported: %1</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした：%1</source>
+        <translation>Could not export: %1</translation>
+    </message>
+    <message>
+        <source>記録</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>コース</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>解いた問題</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>一度で合格</source>
+        <translation>Passed first time</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>解答チェックの回数</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>まちがえた割合</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>まだ分かりません（どの問題も解答チェックが 5 回に届いていません）。</source>
+        <translation>Not known yet (no question has been checked 5 times).</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>ミス</source>
+        <translation>Misses</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>まちがえた問題（新しい順）</source>
+        <translation>Missed problems (newest first)</translation>
+    </message>
+    <message>
+        <source>コースごとの成績</source>
+        <translation>Results by course</translation>
+    </message>
+    <message>
+        <source>この 30 日に解いた問題</source>
+        <translation>Problems in the last 30 days</translation>
+    </message>
+    <message>
+        <source>苦手な問題</source>
+        <translation>Weak spots</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>初級</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>記録に使うデータベースのドライバー（%1）がありません</source>
+        <translation>The database driver the record needs (%1) is missing</translation>
+    </message>
+    <message>
+        <source>記録の保存先に書き込めません：%1</source>
+        <translation>Cannot write to the record&apos;s folder: %1</translation>
+    </message>
+    <message>
+        <source>壊れた記録ファイルを脇へ移せません</source>
+        <translation>Cannot set the damaged record file aside</translation>
+    </message>
+    <message>
+        <source>記録ファイルは新しい版のプログラムのものです。読むだけにしています：%1</source>
+        <translation>The record file belongs to a newer version of the program, so it is only read: %1</translation>
+    </message>
+    <message>
+        <source>記録ファイルを開けません：%1（%2）</source>
+        <translation>Cannot open the record file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>記録を保存できませんでした：%1（%2）</source>
+        <translation>Could not save the record: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>正弦波交流回路の問題では、電源の角周波数を %1 とします。</source>
+        <extracomment>%1 is the formula of the angular frequency, ω = 10⁴ [rad/sec]</extracomment>
+        <translation>In problems on sinusoidal AC circuits, the angular frequency of the source is taken as %1.</translation>
+    </message>
+    <message>
+        <source>計算結果は、小数点以下２桁まで求めて下さい。</source>
+        <translation>Give your results to two decimal places.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <QCoreApplication>
+
 #include "courses/courses.h"
 #include "record/record.h"
 #include "ui/code_panel.h"
@@ -29,7 +31,8 @@ Application::Application() : Application(nullptr) {}
 Application::Application(std::unique_ptr<Record> record)
     : Session(kairo::courses(), [this](ScreenId id) { return createScreen(id); }),
       record_(record ? std::move(record)
-                     : Record::off(tr("このプログラムは記録を付けていません。"))) {
+                     : Record::off(QCoreApplication::translate(
+                           "Kairo", "このプログラムは記録を付けていません。"))) {
   connect(this, &Session::problemBegun, this, [this] {
     record_->beginProblem(QString::fromUtf8(course()->key), QString());
     codeNoted_ = false;

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "app/application.h"
-#include "record/record.h"
 #include "app/language.h"
+#include "record/record.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ void printLine(std::FILE* stream, const QString& line) {
 QString usageLine() {
   // Written before any translation is chosen, so in both languages.
   return QStringLiteral(
-             "Usage: %1 [--lang ja|en] [--help | --version | --no-record]  (electric-circuit calculation drill"
+             "Usage: %1 [--lang ja|en] [--help | --version | --no-record]  (electric-circuit "
+             "calculation drill"
              " / 電気回路計算ドリル; --lang: language / 表示の言語, by default the locale's)")
       .arg(QCoreApplication::applicationName());
 }
@@ -80,9 +81,9 @@ int main(int argc, char** argv) {
   // The record is opened once the start screen is up, so that checking the file never delays it;
   // no problem can begin before the event loop runs.
   QTimer::singleShot(0, &app, [&app, recording] {
-    app.setRecord(recording
-                      ? kairo::Record::open(kairo::Record::defaultFolder())
-                      : kairo::Record::off(QCoreApplication::translate("Kairo", "--no-record で記録を止めています。")));
+    app.setRecord(recording ? kairo::Record::open(kairo::Record::defaultFolder())
+                            : kairo::Record::off(QCoreApplication::translate(
+                                  "Kairo", "--no-record で記録を止めています。")));
   });
   return qtApp.exec();
 }

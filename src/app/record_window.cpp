@@ -31,10 +31,6 @@ namespace kairo {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("RecordWindow", text);
-}
-
 // Everything shown is read again each time the window is shown: the record may have grown.
 class RefreshOnShow : public QObject {
  public:
@@ -75,7 +71,9 @@ QString questionTitle(Application& app, const CourseDefinition* course, const QS
 
 QString countAndShare(int count, int of) {
   if (of <= 0) return QString::number(count);
-  return tr("%1（%2%）").arg(count).arg(qRound(100.0 * count / of));
+  return QCoreApplication::translate("Kairo", "%1（%2%）")
+      .arg(count)
+      .arg(qRound(100.0 * count / of));
 }
 
 QTableWidget* table(QWidget* parent, const char* name, const QStringList& headers) {
@@ -123,12 +121,15 @@ void showState(Application& app, const Parts& p) {
   Record& record = app.record();
   const bool writing = record.isOn() && !record.isReadOnly();
   if (writing)
-    p.state->setText(tr("記録ファイル：%1（このコンピューターの外へは送られません）")
+    p.state->setText(QCoreApplication::translate(
+                         "Kairo", "記録ファイル：%1（このコンピューターの外へは送られません）")
                          .arg(QDir::toNativeSeparators(record.path())));
   else if (record.isOn())
-    p.state->setText(tr("記録は読むだけです：%1").arg(record.offReason()));
+    p.state->setText(
+        QCoreApplication::translate("Kairo", "記録は読むだけです：%1").arg(record.offReason()));
   else
-    p.state->setText(tr("記録は止まっています：%1").arg(record.offReason()));
+    p.state->setText(
+        QCoreApplication::translate("Kairo", "記録は止まっています：%1").arg(record.offReason()));
   p.state->setStyleSheet(writing ? QString() : QStringLiteral("color: #c00000;"));
 }
 
@@ -180,9 +181,10 @@ void showWeakSpots(Application& app, const Parts& p) {
 
 void showMissed(Application& app, const Parts& p) {
   p.missed->clear();
-  const QMap<QString, QString> outcomes{{QStringLiteral("failed"), tr("不合格")},
-                                        {QStringLiteral("helped"), tr("ヒントで合格")},
-                                        {QStringLiteral("abandoned"), tr("中断")}};
+  const QMap<QString, QString> outcomes{
+      {QStringLiteral("failed"), QCoreApplication::translate("Kairo", "不合格")},
+      {QStringLiteral("helped"), QCoreApplication::translate("Kairo", "ヒントで合格")},
+      {QStringLiteral("abandoned"), QCoreApplication::translate("Kairo", "中断")}};
   for (const Record::Missed& m : app.record().missed()) {
     auto* item = new QTreeWidgetItem(
         p.missed,
@@ -223,11 +225,11 @@ void askExport(Application& app, QPointer<QFileDialog>& open, const Parts& p) {
     return;
   }
   auto* dialog = new QFileDialog(
-      nullptr, tr("CSV に書き出す"),
+      nullptr, QCoreApplication::translate("Kairo", "CSV に書き出す"),
       QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
           .filePath(QStringLiteral("kairo-drill-%1.csv")
                         .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))),
-      tr("CSV ファイル (*.csv)"));
+      QCoreApplication::translate("Kairo", "CSV ファイル (*.csv)"));
   open = dialog;
   dialog->setObjectName(QStringLiteral("dlgExport"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -238,9 +240,11 @@ void askExport(Application& app, QPointer<QFileDialog>& open, const Parts& p) {
   QObject::connect(dialog, &QFileDialog::fileSelected, p.exported, [&app, p](const QString& file) {
     QString error;
     if (app.record().exportCsv(file, &error))
-      p.exported->setText(tr("書き出しました：%1").arg(QDir::toNativeSeparators(file)));
+      p.exported->setText(QCoreApplication::translate("Kairo", "書き出しました：%1")
+                              .arg(QDir::toNativeSeparators(file)));
     else
-      p.exported->setText(tr("書き出せませんでした：%1").arg(error));
+      p.exported->setText(
+          QCoreApplication::translate("Kairo", "書き出せませんでした：%1").arg(error));
   });
   dialog->show();
 }
@@ -250,7 +254,7 @@ void askExport(Application& app, QPointer<QFileDialog>& open, const Parts& p) {
 QWidget* createRecordWindow(Application& app) {
   auto* window = new QWidget(nullptr, Qt::Window);
   window->setObjectName(QStringLiteral("記録"));
-  window->setWindowTitle(tr("記録"));
+  window->setWindowTitle(QCoreApplication::translate("Kairo", "記録"));
   window->setFont(screenFont());
   window->resize(px(11400), px(12600));
 
@@ -260,31 +264,43 @@ QWidget* createRecordWindow(Application& app) {
   p.state->setWordWrap(true);
   p.state->setTextInteractionFlags(Qt::TextSelectableByMouse);
   p.summary = table(window, "tblSummary",
-                    {tr("コース"), tr("解いた問題"), tr("一度で合格"), tr("ヒントで合格"),
-                     tr("不合格"), tr("中断")});
+                    {QCoreApplication::translate("Kairo", "コース"),
+                     QCoreApplication::translate("Kairo", "解いた問題"),
+                     QCoreApplication::translate("Kairo", "一度で合格"),
+                     QCoreApplication::translate("Kairo", "ヒントで合格"),
+                     QCoreApplication::translate("Kairo", "不合格"),
+                     QCoreApplication::translate("Kairo", "中断")});
   p.chart = new RecordChart(window);
   p.chart->setObjectName(QStringLiteral("chartDays"));
-  p.weak = table(window, "tblWeak",
-                 {tr("コース"), tr("問題"), tr("解答チェックの回数"), tr("まちがえた割合")});
-  p.noWeak =
-      new QLabel(tr("まだ分かりません（どの問題も解答チェックが 5 回に届いていません）。"), window);
+  p.weak = table(
+      window, "tblWeak",
+      {QCoreApplication::translate("Kairo", "コース"), QCoreApplication::translate("Kairo", "問題"),
+       QCoreApplication::translate("Kairo", "解答チェックの回数"),
+       QCoreApplication::translate("Kairo", "まちがえた割合")});
+  p.noWeak = new QLabel(
+      QCoreApplication::translate(
+          "Kairo", "まだ分かりません（どの問題も解答チェックが 5 回に届いていません）。"),
+      window);
   p.noWeak->setObjectName(QStringLiteral("lblNoWeakSpots"));
   p.noWeak->setWordWrap(true);
   p.missed = new QTreeWidget(window);
   p.missed->setObjectName(QStringLiteral("lstMissed"));
-  p.missed->setHeaderLabels({tr("日付"), tr("コース"), tr("コード"), tr("結果"), tr("ミス")});
+  p.missed->setHeaderLabels(
+      {QCoreApplication::translate("Kairo", "日付"), QCoreApplication::translate("Kairo", "コース"),
+       QCoreApplication::translate("Kairo", "コード"), QCoreApplication::translate("Kairo", "結果"),
+       QCoreApplication::translate("Kairo", "ミス")});
   p.missed->setRootIsDecorated(false);
   p.missed->setAllColumnsShowFocus(true);
   p.missed->setUniformRowHeights(true);
   p.missed->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   p.missed->setMinimumHeight(p.missed->fontMetrics().height() * 8);
-  p.replay = new QPushButton(tr("もう一度"), window);
+  p.replay = new QPushButton(QCoreApplication::translate("Kairo", "もう一度"), window);
   p.replay->setObjectName(QStringLiteral("cmdReplayMissed"));
-  p.exportCsv = new QPushButton(tr("CSV に書き出す"), window);
+  p.exportCsv = new QPushButton(QCoreApplication::translate("Kairo", "CSV に書き出す"), window);
   p.exportCsv->setObjectName(QStringLiteral("cmdExport"));
   p.exported = new QLabel(window);
   p.exported->setObjectName(QStringLiteral("lblExported"));
-  auto* close = new QPushButton(tr("閉じる"), window);
+  auto* close = new QPushButton(QCoreApplication::translate("Kairo", "閉じる"), window);
   close->setObjectName(QStringLiteral("cmdClose"));
 
   const auto group = [window](const QString& title, std::initializer_list<QWidget*> widgets) {
@@ -296,7 +312,8 @@ QWidget* createRecordWindow(Application& app) {
   auto* missedButtons = new QHBoxLayout;
   missedButtons->addWidget(p.replay);
   missedButtons->addStretch();
-  auto* missedBox = group(tr("まちがえた問題（新しい順）"), {p.missed});
+  auto* missedBox =
+      group(QCoreApplication::translate("Kairo", "まちがえた問題（新しい順）"), {p.missed});
   static_cast<QVBoxLayout*>(missedBox->layout())->addLayout(missedButtons);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(p.exportCsv);
@@ -305,9 +322,10 @@ QWidget* createRecordWindow(Application& app) {
 
   auto* layout = new QVBoxLayout(window);
   layout->addWidget(p.state);
-  layout->addWidget(group(tr("コースごとの成績"), {p.summary}));
-  layout->addWidget(group(tr("この 30 日に解いた問題"), {p.chart}));
-  layout->addWidget(group(tr("苦手な問題"), {p.weak, p.noWeak}));
+  layout->addWidget(group(QCoreApplication::translate("Kairo", "コースごとの成績"), {p.summary}));
+  layout->addWidget(
+      group(QCoreApplication::translate("Kairo", "この 30 日に解いた問題"), {p.chart}));
+  layout->addWidget(group(QCoreApplication::translate("Kairo", "苦手な問題"), {p.weak, p.noWeak}));
   layout->addWidget(missedBox, 1);
   layout->addLayout(buttons);
 

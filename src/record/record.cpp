@@ -1,5 +1,6 @@
 #include "record/record.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,12 +146,14 @@ std::unique_ptr<Record> Record::open(const QString& folder, const Options& optio
   r.path_ = QDir(folder).filePath(QStringLiteral("record.sqlite"));
   if (!QSqlDatabase::isDriverAvailable(options.driver)) {
     r.reason_ =
-        QStringLiteral("記録に使うデータベースのドライバー（%1）がありません").arg(options.driver);
+        QCoreApplication::translate("Kairo", "記録に使うデータベースのドライバー（%1）がありません")
+            .arg(options.driver);
     return record;
   }
   const QFileInfo dir(folder);
   if (!QDir().mkpath(folder) || !dir.isDir() || !dir.isWritable()) {
-    r.reason_ = QStringLiteral("記録の保存先に書き込めません：%1").arg(folder);
+    r.reason_ =
+        QCoreApplication::translate("Kairo", "記録の保存先に書き込めません：%1").arg(folder);
     return record;
   }
   // Only a program that has the folder to itself may close open problems as abandoned: another
@@ -160,7 +163,8 @@ std::unique_ptr<Record> Record::open(const QString& folder, const Options& optio
   r.lockFd_ = ::open(QFile::encodeName(QDir(folder).filePath(QStringLiteral("record.lock"))),
                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (r.lockFd_ < 0) {
-    r.reason_ = QStringLiteral("記録の保存先に書き込めません：%1").arg(folder);
+    r.reason_ =
+        QCoreApplication::translate("Kairo", "記録の保存先に書き込めません：%1").arg(folder);
     return record;
   }
   alone = ::flock(r.lockFd_, LOCK_EX | LOCK_NB) == 0;
@@ -179,7 +183,7 @@ std::unique_ptr<Record> Record::open(const QString& folder, const Options& optio
   if (prepared == Prepared::Broken) {
     if (!setAside(r.path_, r.clock_())) {
       prepared = Prepared::Failed;
-      error = QStringLiteral("壊れた記録ファイルを脇へ移せません");
+      error = QCoreApplication::translate("Kairo", "壊れた記録ファイルを脇へ移せません");
     } else {
       prepared = prepare(options.driver, r.path_, alone, stamp(r.clock_()), &error);
     }
@@ -194,12 +198,14 @@ std::unique_ptr<Record> Record::open(const QString& folder, const Options& optio
     case Prepared::Newer:
       r.readOnly_ = true;
       r.reason_ =
-          QStringLiteral("記録ファイルは新しい版のプログラムのものです。読むだけにしています：%1")
+          QCoreApplication::translate(
+              "Kairo", "記録ファイルは新しい版のプログラムのものです。読むだけにしています：%1")
               .arg(r.path_);
       break;
     case Prepared::Broken:
     case Prepared::Failed:
-      r.reason_ = QStringLiteral("記録ファイルを開けません：%1（%2）").arg(r.path_, error);
+      r.reason_ = QCoreApplication::translate("Kairo", "記録ファイルを開けません：%1（%2）")
+                      .arg(r.path_, error);
       return record;
   }
   r.reader_ = std::make_unique<RecordConnection>(options.driver, r.path_, true);

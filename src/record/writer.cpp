@@ -1,5 +1,6 @@
 #include "record/writer.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
@@ -97,7 +98,7 @@ void RecordWriter::run(QString driver, QString file) {
                db.exec(QStringLiteral("PRAGMA foreign_keys=ON"), {}, &error);
   if (!ready) {
     std::lock_guard lock(mutex_);
-    failure_ = QStringLiteral("記録ファイルを開けません：%1（%2）")
+    failure_ = QCoreApplication::translate("Kairo", "記録ファイルを開けません：%1（%2）")
                    .arg(file, error.isEmpty() ? db.db().lastError().text() : error);
   }
   std::unique_lock lock(mutex_);
@@ -114,7 +115,8 @@ void RecordWriter::run(QString driver, QString file) {
       lock.lock();
       busy_ = false;
       if (!ok) {
-        failure_ = QStringLiteral("記録を保存できませんでした：%1（%2）").arg(file, error);
+        failure_ = QCoreApplication::translate("Kairo", "記録を保存できませんでした：%1（%2）")
+                       .arg(file, error);
         queue_.clear();
       }
     }
