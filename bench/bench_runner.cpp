@@ -304,8 +304,8 @@ int main(int argc, char** argv) {
       table << QStringLiteral(
                    "| Click “解答チェック” with the record on, p50 / p99 / max (%1 clicks) | "
                    "%2 / %3 / %4 ms | — | p99 %5 ms over the record off | within 1 ms — %6 |")
-                   .arg(on.at(2), on.at(3), on.at(4), on.at(5),
-                        QString::number(cost, 'f', 2), verdict(cost <= 1.0));
+                   .arg(on.at(2), on.at(3), on.at(4), on.at(5), QString::number(cost, 'f', 2),
+                        verdict(cost <= 1.0));
     }
   }
 

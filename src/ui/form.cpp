@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/explanation_picture.h"
 #include "core/translate.h"
+#include "ui/explanation_picture.h"
 #include "ui/picture_button.h"
 
 namespace kairo {

@@ -75,9 +75,8 @@ class FinishedWindows : public QObject {
       const QList<QLineEdit*> boxes = form->findChildren<QLineEdit*>();
       for (QWidget* child : form->findChildren<QWidget*>()) {
         const QString name = ScreenRegistry::name(id) + '.' + child->objectName();
-        // A Qt layout keeps its widgets inside; the tables place the others.
-        if (!child->parentWidget()->layout() &&
-            !child->parentWidget()->rect().contains(child->geometry()))
+        // A window laid out by Qt's layouts keeps its widgets inside; the tables place the others.
+        if (!form->layout() && !child->parentWidget()->rect().contains(child->geometry()))
           problems << name;
         auto* label = qobject_cast<FitLabel*>(child);
         if (!label || label->text().isEmpty()) continue;
