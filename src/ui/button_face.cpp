@@ -262,26 +262,29 @@ void paintFace(QPainter& painter, const QSizeF& size, const QString& text, const
               starR);
 }
 
-QPixmap facePixmap(const QString& text, const FaceStyle& style, const QSize& size, qreal ratio) {
-  // The text last, whole: a translation may hold anything, "%1" included.
-  const QString key = QStringLiteral("kairo-face:%1:%2x%3@%4:")
-                          .arg(QLatin1String(style.name))
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(ratio) +
-                      text;
+QPixmap cachedPicture(const QString& key, const QSize& size, qreal ratio,
+                      const std::function<void(QPainter&)>& paint) {
+  const QString sized =
+      QStringLiteral("%1x%2@%3:").arg(size.width()).arg(size.height()).arg(ratio) + key;
   QPixmap pixmap;
-  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+  if (QPixmapCache::find(sized, &pixmap)) return pixmap;
   pixmap = QPixmap(size * ratio);
   pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   {
     QPainter painter(&pixmap);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    paintFace(painter, QSizeF(size), text, style);
+    paint(painter);
   }
-  QPixmapCache::insert(key, pixmap);
+  QPixmapCache::insert(sized, pixmap);
   return pixmap;
+}
+
+QPixmap facePixmap(const QString& text, const FaceStyle& style, const QSize& size, qreal ratio) {
+  // The text last, whole: a translation may hold anything, "%1" included.
+  return cachedPicture(QStringLiteral("kairo-face:%1:").arg(QLatin1String(style.name)) + text, size,
+                       ratio,
+                       [&](QPainter& painter) { paintFace(painter, QSizeF(size), text, style); });
 }
 
 }  // namespace kairo

@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPainter;
 
@@ -49,6 +50,11 @@ QRectF faceTextRoom(const FaceStyle& style, const QSizeF& size);
 
 // Draws the face with `text` over (0, 0, size) in the painter's pixels.
 void paintFace(QPainter& painter, const QSizeF& size, const QString& text, const FaceStyle& style);
+
+// A picture drawn once per `key`, size and pixel ratio by `paint` (antialiased, on a transparent
+// ground) and kept in the shared pixmap cache; every later paint only copies it.
+QPixmap cachedPicture(const QString& key, const QSize& size, qreal ratio,
+                      const std::function<void(QPainter&)>& paint);
 
 // The face drawn once per text, style, size and pixel ratio and kept in the shared pixmap cache:
 // equal buttons on different windows share one pixmap.

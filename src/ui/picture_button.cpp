@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <utility>
@@ -25,24 +24,9 @@ std::shared_ptr<QSvgRenderer> sharedRenderer(const QString& resource) {
 // and focus change) only copies it. Equal buttons on different windows share one pixmap.
 QPixmap rendered(const QString& resource, QSvgRenderer& renderer, const QWidget& widget) {
   const QSize size = widget.size();
-  const qreal ratio = widget.devicePixelRatioF();
-  const QString key = QStringLiteral("kairo-picture:%1:%2x%3@%4")
-                          .arg(resource)
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(ratio);
-  QPixmap pixmap;
-  if (QPixmapCache::find(key, &pixmap)) return pixmap;
-  pixmap = QPixmap(size * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  {
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  }
-  QPixmapCache::insert(key, pixmap);
-  return pixmap;
+  return cachedPicture(
+      QStringLiteral("kairo-picture:") + resource, size, widget.devicePixelRatioF(),
+      [&](QPainter& painter) { renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size))); });
 }
 
 }  // namespace
