@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the pictures in resources/: title, arrow, window icon (SVG plus PNG
-sizes) and the brushed-metal texture. The button faces and the explanation
-screen are drawn by the program from their (translated) text.
+"""Writes the pictures in resources/: arrow, window icon (SVG plus PNG
+sizes) and the brushed-metal texture. The title, the button faces and the
+explanation screen are drawn by the program from their (translated) text.
 
 Run from anywhere: python3 scripts/make-resources.py
 Needs only the standard library, except the icon PNGs, which are rasterised
@@ -67,32 +67,6 @@ def baseline(cy, fs):
 
 # --------------------------------------------------------------------------
 # Title, arrow, icon
-
-
-def title_svg():
-    w, h = 5400, 660
-    s = "回路計算ドリル"
-    fs = 540
-    pitch = fs * 1.1
-    x0 = w / 2 - pitch * (len(s) - 1) / 2
-    by = baseline(h / 2, fs) - 10
-    out = "<defs>\n"
-    out += vgrad("tfill", [(0, "#3f7ff0", 1), (0.55, "#1d4fb8", 1), (1, "#0b2a70", 1)])
-    out += "</defs>\n"
-
-    def layer(dx, dy, fill, extra=""):
-        return "".join(
-            text(x0 + i * pitch + dx, by + dy, fs, c, fill, extra=extra) for i, c in enumerate(s)
-        )
-
-    # Soft drop shadow, then a white outline made of offset copies (QtSvg
-    # strokes no text), then the face.
-    out += layer(45, 45, "#000000", ' fill-opacity="0.45"')
-    o = 26
-    for dx, dy in [(o, 0), (-o, 0), (0, o), (0, -o), (18, 18), (-18, 18), (18, -18), (-18, -18)]:
-        out += layer(dx, dy, "#ffffff")
-    out += layer(0, 0, "url(#tfill)")
-    return svg_doc(w, h, out)
 
 
 def arrow_svg():
@@ -252,7 +226,6 @@ def icon_pngs():
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    write("title.svg", title_svg())
     write("arrow.svg", arrow_svg())
     write("icon.svg", icon_svg())
     brushed_metal(os.path.join(OUT, "background_metal.png"))

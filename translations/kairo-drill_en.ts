@@ -790,5 +790,9 @@
         <source>計算結果は、小数点以下２桁まで求めて下さい。</source>
         <translation>Give your results to two decimal places.</translation>
     </message>
+    <message>
+        <source>回路計算ドリル</source>
+        <translation>Circuit Drill</translation>
+    </message>
 </context>
 </TS>

@@ -10,7 +10,7 @@ namespace kairo {
 namespace {
 
 constexpr ControlRow kStartControls[] = {
-    {"Image1", Kind::Picture, ":/title.svg", 960, 480, 5400, 660},
+    {"Image1", Kind::Title, QT_TRANSLATE_NOOP("Kairo", "回路計算ドリル"), 960, 480, 5400, 660},
     {"Label2", Kind::Label, QT_TRANSLATE_NOOP("Kairo", "まずはココを見て下さい。"), 2280, 2760,
      2775, 255},
     {"Picture1", Kind::Picture, ":/arrow.svg", 3360, 3000, 216, 456},

@@ -2,8 +2,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,6 +17,8 @@
 #include <iterator>
 #include <vector>
 
+#include "core/translate.h"
+#include "ui/button_face.h"
 #include "ui/form.h"
 
 namespace kairo {
@@ -181,6 +186,47 @@ void ExplanationPicture::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.translate(origin_);
   document_->drawContents(&painter);
+}
+
+TitlePicture::TitlePicture(const char* source, QWidget* parent)
+    : QWidget(parent), text_(translated(source)) {
+  setAccessibleName(text_);
+}
+
+QFont TitlePicture::titleFont() const {
+  // As tall as the band allows, the letters spaced a little apart; narrower when the text would
+  // run past the band.
+  QFont font = screenFont({Face::Gothic, 0, true});
+  font.setPixelSize(std::max(8, int(height() * 0.82)));
+  font.setLetterSpacing(QFont::PercentageSpacing, 110);
+  const double width = QFontMetricsF(font).horizontalAdvance(text_);
+  if (width > this->width() * 0.96)
+    font.setPixelSize(std::max(8, int(font.pixelSize() * this->width() * 0.96 / width)));
+  return font;
+}
+
+void TitlePicture::paintEvent(QPaintEvent*) {
+  const QFont font = titleFont();
+  const QSize size = this->size();
+  const QPixmap title = cachedPicture(
+      QStringLiteral("kairo-title:") + text_, size, devicePixelRatioF(), [&](QPainter& painter) {
+        QPainterPath path;
+        const QFontMetricsF metrics(font);
+        const double x = (size.width() - metrics.horizontalAdvance(text_)) / 2;
+        const double y = (size.height() + metrics.capHeight()) / 2 + metrics.descent() / 2;
+        path.addText(QPointF(x, y), font, text_);
+        const double outline = std::max(1.0, font.pixelSize() / 20.0);
+        painter.fillPath(path.translated(outline * 1.7, outline * 1.7), QColor(0, 0, 0, 115));
+        painter.strokePath(
+            path, QPen(Qt::white, 2 * outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QRectF box = path.boundingRect();
+        QLinearGradient fill(box.topLeft(), box.bottomLeft());
+        fill.setColorAt(0, QColor(0x3f, 0x7f, 0xf0));
+        fill.setColorAt(0.55, QColor(0x1d, 0x4f, 0xb8));
+        fill.setColorAt(1, QColor(0x0b, 0x2a, 0x70));
+        painter.fillPath(path, fill);
+      });
+  QPainter(this).drawPixmap(0, 0, title);
 }
 
 }  // namespace kairo

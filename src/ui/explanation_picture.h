@@ -37,4 +37,22 @@ class ExplanationPicture : public QWidget {
   double pixels_ = 0;
 };
 
+// The start screen's title, set from its translated text in the look of a printed title: a
+// blue gradient with a white outline over a soft shadow. A longer translation is set smaller so
+// that it keeps to the title's place.
+class TitlePicture : public QWidget {
+  Q_OBJECT
+ public:
+  TitlePicture(const char* source, QWidget* parent = nullptr);
+
+  // The font the title is set in at the widget's size.
+  QFont titleFont() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+};
+
 }  // namespace kairo

@@ -101,6 +101,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     case Kind::Picture:
       widget = new SvgPicture(source, parent);
       break;
+    case Kind::Title:
+      widget = new TitlePicture(row.text, parent);
+      break;
   }
   widget->setObjectName(QString::fromUtf8(row.name));
   widget->setGeometry(pixels(row));

@@ -21,7 +21,8 @@ enum class Kind {
   Frame,          // QGroupBox with a caption; controls name it as their container
   Button,         // plain QPushButton showing its text
   PictureButton,  // PictureButton: `text` is the face's source text (the button translates it)
-  Picture,        // QLabel showing the resource `text` (":/title.svg")
+  Picture,        // the vector picture of the resource `text` (":/arrow.svg")
+  Title,          // TitlePicture: the title, set from `text`
 };
 
 enum class Tint { Default, Blue, Red };
