@@ -54,5 +54,7 @@ QWidget* createRecordWindow(Application& app);            // 記録
 
 // Escape anywhere in `window` hides it, then runs `afterwards` (when given).
 void hideOnEscape(QWidget* window, std::function<void()> afterwards = {});
+// `shown` runs each time `window` is shown.
+void onShow(QWidget* window, std::function<void()> shown);
 
 }  // namespace kairo

@@ -31,24 +31,6 @@ namespace kairo {
 
 namespace {
 
-// Everything shown is read again each time the window is shown: the record may have grown.
-class RefreshOnShow : public QObject {
- public:
-  RefreshOnShow(QWidget* window, std::function<void()> refresh)
-      : QObject(window), refresh_(std::move(refresh)) {
-    window->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Show) refresh_();
-    return false;
-  }
-
- private:
-  std::function<void()> refresh_;
-};
-
 const CourseDefinition* courseByKey(Application& app, const QString& key) {
   for (const CourseDefinition* course : app.courses())
     if (key == QLatin1String(course->key)) return course;
@@ -348,7 +330,8 @@ QWidget* createRecordWindow(Application& app) {
     backToStartIfAlone();
   });
   hideOnEscape(window, backToStartIfAlone);
-  new RefreshOnShow(window, [&app, p] { refresh(app, p); });
+  // Read again at each show: the record may have grown.
+  onShow(window, [&app, p] { refresh(app, p); });
   return window;
 }
 

@@ -25,32 +25,40 @@ void showSolution(Application& app, QTextBrowser* view) {
                                            : QString());
 }
 
-// Escape closes the window, wherever in it the key was pressed (the view leaves the key to it).
-class EscapeHides : public QObject {
+// Runs a handler on the events of a window it watches; the handler says whether it took the event.
+class EventHook : public QObject {
  public:
-  EscapeHides(QWidget* window, std::function<void()> afterwards)
-      : QObject(window), afterwards_(std::move(afterwards)) {
+  EventHook(QWidget* window, std::function<bool(QEvent*)> handler)
+      : QObject(window), handler_(std::move(handler)) {
     window->installEventFilter(this);
   }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress ||
-        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-      return false;
-    static_cast<QWidget*>(watched)->hide();
-    if (afterwards_) afterwards_();
-    return true;
-  }
+  bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
 
  private:
-  std::function<void()> afterwards_;
+  std::function<bool(QEvent*)> handler_;
 };
 
 }  // namespace
 
+// Escape closes the window, wherever in it the key was pressed (the views leave the key to it).
 void hideOnEscape(QWidget* window, std::function<void()> afterwards) {
-  new EscapeHides(window, std::move(afterwards));
+  new EventHook(window, [window, afterwards = std::move(afterwards)](QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+      return false;
+    window->hide();
+    if (afterwards) afterwards();
+    return true;
+  });
+}
+
+void onShow(QWidget* window, std::function<void()> shown) {
+  new EventHook(window, [shown = std::move(shown)](QEvent* event) {
+    if (event->type() == QEvent::Show) shown();
+    return false;
+  });
 }
 
 QWidget* createSolutionWindow(Application& app) {

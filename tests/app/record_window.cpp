@@ -10,37 +10,19 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <cmath>
-#include <complex>
 
 #include "courses/advanced/windows.h"
 #include "record/record.h"
 #include "support/driver.h"
 #include "support/test_main.h"
+#include "support/worked.h"
 #include "ui/code_panel.h"
 
 using namespace kairo;
 using namespace kairo::test;
 using namespace kairo::screens;
-using Cx = std::complex<double>;
 
 namespace {
-
-// The circuit of a code, worked out with std::complex: Z and the three currents.
-struct Worked {
-  Cx z, i[3];
-  explicit Worked(const QString& code) {
-    const auto step = [&](int k) { return code[k] == u'a' ? 10 : code[k].digitValue(); };
-    Cx zk[3];
-    for (int k = 0; k < 3; ++k) {
-      const int kind = code[1 + k].digitValue(), value = step(4 + k);
-      zk[k] = kind == 1 ? Cx(10.0 * value, 0) : Cx(0, kind == 2 ? -100.0 / value : 10.0 * value);
-    }
-    z = zk[0] + zk[1] * zk[2] / (zk[1] + zk[2]);
-    i[0] = 10.0 * step(0) / z;
-    i[1] = i[0] * zk[2] / (zk[1] + zk[2]);
-    i[2] = i[0] * zk[1] / (zk[1] + zk[2]);
-  }
-};
 
 QString two(double x) {
   return QString::number(std::round(x * 100) / 100, 'f', 2);
@@ -63,9 +45,10 @@ struct Program {
     d.type(Normali, "txtjj", two(w.z.imag()));
     d.click(Normali, "cmdkaitou");
     d.click(NormaliSeikai, "Command1");
+    const Cx currents[] = {w.i1, w.i2, w.i3};
     for (int k = 0; k < 3; ++k) {
-      d.type(NormalAA, qPrintable(QStringLiteral("txtArr%1").arg(k + 1)), two(w.i[k].real()));
-      d.type(NormalAA, qPrintable(QStringLiteral("txtAjj%1").arg(k + 1)), two(w.i[k].imag()));
+      d.type(NormalAA, qPrintable(QStringLiteral("txtArr%1").arg(k + 1)), two(currents[k].real()));
+      d.type(NormalAA, qPrintable(QStringLiteral("txtAjj%1").arg(k + 1)), two(currents[k].imag()));
     }
     d.click(NormalAA, "cmdkaitou");
     QVERIFY(d.visible(NormalAASeikai));
