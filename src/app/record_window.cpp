@@ -3,7 +3,6 @@
 // click from being tried again.
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
